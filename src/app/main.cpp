@@ -1,0 +1,71 @@
+#include "AppState.h"
+#include "DataFolder.h"
+#include "ui/QtDialogs.h"
+#include "ui/app/TForm1.h"
+#include "ui/app/WindowSet.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vexamat"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vexamat"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+
+    // Swedish standard buttons (Ja, Nej, Avbryt) come from Qt's own translation.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Vexamat: kostregistrering och näringsberäkning."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("Datamappen."),
+                                        QStringLiteral("DIR"));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Sparar en bild av huvudfönstret när starten är klar och avslutar."),
+        QStringLiteral("FILE.png"));
+    parser.addOption(dataOption);
+    parser.addOption(screenshotOption);
+    parser.process(app);
+
+    vexamat::QtDialogs dialogs;
+    const QString defaults = vexamat::DataFolder::findDefaults(
+        QApplication::applicationDirPath(), QStringLiteral(VEXAMAT_BUILD_DATA_DIR));
+    const vexamat::DataFolder::Result folder =
+        vexamat::DataFolder::resolve(parser.value(dataOption), defaults);
+    if (!folder.error.isEmpty()) {
+        dialogs.message(nullptr, folder.error, vexamat::Dialogs::Icon::Error);
+        return 1;
+    }
+    // The data folder is the working folder of the run.
+    QDir::setCurrent(folder.path);
+
+    auto state = std::make_unique<vexamat::AppState>();
+    state->DataDir = folder.path;
+    vexamat::WindowSet windows(*state, dialogs);
+    if (windows.create() == vexamat::WindowSet::Result::Fatal)
+        return 1;
+    vexamat::TForm1* mainWindow = windows.mainWindow();
+    mainWindow->show();
+
+    const QString screenshot = parser.value(screenshotOption);
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(200, mainWindow, [mainWindow, screenshot] {
+            const bool saved = mainWindow->grab().save(screenshot);
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
+    return app.exec();
+}

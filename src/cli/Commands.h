@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QStringList>
+
+// Each command of vexamat-cli takes its own arguments (without the command name) and
+// returns the process exit code.
+int runMakeDb(const QStringList& arguments);

@@ -1,0 +1,44 @@
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+void printUsage() {
+    QTextStream err(stderr);
+    err << "Användning: vexamat-cli KOMMANDO [ARGUMENT]\n"
+           "\n"
+           "Kommandon:\n"
+           "  make-db --source DIR --out DIR   bygger datamappen (vexamat.db och textfilerna)\n"
+           "                                   ur standarddata i textform\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vexamat"));
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        printUsage();
+        return args.isEmpty() ? 2 : 0;
+    }
+    const std::map<QString, std::function<int(const QStringList&)>> commands{
+        {QStringLiteral("make-db"), runMakeDb},
+    };
+    const QString command = args.takeFirst();
+    const auto it = commands.find(command);
+    if (it == commands.end()) {
+        QTextStream(stderr) << "Okänt kommando: " << command << "\n";
+        printUsage();
+        return 2;
+    }
+    return it->second(args);
+}

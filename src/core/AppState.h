@@ -1,0 +1,62 @@
+#pragma once
+
+#include "catalogue/FoodCatalogue.h"
+#include "catalogue/FoodTable.h"
+#include "catalogue/NutrientNames.h"
+#include "catalogue/VexamatDatabase.h"
+#include "norms/ActiveNorm.h"
+#include "norms/MealSettings.h"
+#include "registration/Registration.h"
+
+#include <QString>
+
+namespace vexamat {
+
+// The program-wide state that every window reads and writes: the registration and the
+// current position in it, the catalogue, the nutrient names, the active norm and the
+// settings. One instance lives for the whole run; windows hold a reference to it.
+struct AppState {
+    // Registration and current position.
+    Registration registration;
+    int CurrentDay = 0;
+    int CurrentMeal = 0;
+    int CurrentRow = 1;
+    int CurrentCol = 0;
+    QString CurrentMealName = QStringLiteral("Frukost");
+    bool RegistrationChanged = false;
+    QString RegistrationTitle; // shown in the main window's caption
+
+    Registration::Meal CopiedMeal;
+    bool MealCopied = false;
+
+    // Food data.
+    VexamatDatabase database;
+    FoodTable livtab100;
+    FoodTable livtab2005;
+    FoodTable fabrikant;
+    FoodTable egna;
+    FoodTable dabas;
+    FoodCatalogue catalogue;
+    NutrientNames names;
+
+    // Norm and settings.
+    ActiveNorm norm;
+    MealSettings settings;
+    QString AdminPassword = QStringLiteral("KORPRAM");
+
+    // Start-up state and folders.
+    QString DataDir;    // the data folder, the working folder of the run
+    QString ProgramDir; // where favoriter.txt is written back
+    QString InitDir = QStringLiteral(".");
+    bool AddHintPending = true;
+    bool StartingUp = true;
+
+    // Empties the registration and the current position (after the save question).
+    void NewRegistration();
+    // Opens vexamat.db in DataDir and the five food tables.
+    bool openTables(QString* error);
+    // The path of a file in the data folder.
+    QString dataPath(const QString& fileName) const;
+};
+
+} // namespace vexamat

@@ -1,0 +1,65 @@
+#include "DataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace vexamat {
+
+DataFolder::Result DataFolder::resolve(const QString& commandLineDir,
+                                       const QString& installedDefaults) {
+    Result result;
+    if (!commandLineDir.isEmpty()) {
+        result.path = QDir(commandLineDir).absolutePath();
+    } else if (!qEnvironmentVariableIsEmpty("VEXAMAT_DATA")) {
+        result.path = QDir(qEnvironmentVariable("VEXAMAT_DATA")).absolutePath();
+    } else {
+        result.path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (result.path.isEmpty())
+            result.path = QDir::home().filePath(QStringLiteral(".local/share/vexamat"));
+        if (!QDir().mkpath(result.path)) {
+            result.error = QStringLiteral("Kan inte skapa datamappen %1.").arg(result.path);
+            return result;
+        }
+        if (!fillFromDefaults(result.path, installedDefaults, &result.error))
+            return result;
+    }
+    if (!QFileInfo(result.path).isDir())
+        result.error = QStringLiteral("Datamappen %1 finns inte.").arg(result.path);
+    return result;
+}
+
+bool DataFolder::fillFromDefaults(const QString& target, const QString& defaults, QString* error) {
+    const QDir source(defaults);
+    if (defaults.isEmpty() || !source.exists()) {
+        if (error)
+            *error = QStringLiteral("Standarddata saknas (%1).").arg(defaults);
+        return false;
+    }
+    const QDir to(target);
+    for (const QFileInfo& file : source.entryInfoList(QDir::Files)) {
+        const QString dest = to.filePath(file.fileName());
+        if (QFileInfo::exists(dest))
+            continue;
+        if (!QFile::copy(file.absoluteFilePath(), dest)) {
+            if (error)
+                *error = QStringLiteral("Kan inte kopiera %1 till %2.")
+                             .arg(file.absoluteFilePath(), target);
+            return false;
+        }
+        QFile::setPermissions(dest, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                        QFile::ReadOther);
+    }
+    return true;
+}
+
+QString DataFolder::findDefaults(const QString& applicationDir, const QString& buildDataDir) {
+    const QString installed =
+        QDir(applicationDir).absoluteFilePath(QStringLiteral("../share/vexamat/data"));
+    if (QFileInfo::exists(QDir(installed).filePath(QStringLiteral("vexamat.db"))))
+        return QDir::cleanPath(installed);
+    return buildDataDir;
+}
+
+} // namespace vexamat

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "catalogue/FoodRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <vector>
+
+namespace vexamat {
+
+class FoodTable;
+
+// The in-memory catalogue: a summary of every food of the four food tables, in name order,
+// and the recipe indexes. The arrays grow to hold a table of any size.
+class FoodCatalogue {
+public:
+    static inline const QString kGroupHeading = QStringLiteral(" Livsmedelsgrupper");
+    static inline const QString kBrandHeading = QStringLiteral("  Välj varumärke");
+
+    std::vector<FoodRecord> MainFoods;      // livtab100
+    std::vector<FoodRecord> FabrikantFoods; // fabrikant
+    std::vector<FoodRecord> EgnaFoods;      // egna
+    std::vector<FoodRecord> OwnRecipes;     // recept
+    std::vector<FoodRecord> GeneralRecipes; // recept2
+    std::vector<FoodRecord> DabasFoods;     // dabas
+    std::array<int, 5> FoodCount{};
+    int DabasCount = 0;
+    bool DabasLoaded = false;
+
+    // The sorted group list (heading first) and brand list, as the drop-downs show them.
+    QStringList groupList{kGroupHeading};
+    QStringList brandList{kBrandHeading};
+
+    // Reads livtab100 (building the group list), fabrikant and egna, in that order.
+    // Stops at the first table that cannot be read, with its message.
+    bool LoadCatalogue(const FoodTable& livtab100, const FoodTable& fabrikant,
+                       const FoodTable& egna, QString* error);
+    // Reads egna again (the own-foods editor's "Klar").
+    void loadEgna(const FoodTable& egna);
+    // Reads dabas and builds the brand list; DabasLoaded is set also after an error.
+    bool LoadDabas(const FoodTable& dabas, QString* error);
+
+    // Makes the table's text form of a number: decimal comma, no needless decimals.
+    static QString portionText(const QVariant& value);
+
+private:
+    static std::vector<FoodRecord> readTable(const FoodTable& table, bool withGroup);
+    static void addSorted(QStringList& list, const QString& item, int firstCompared);
+};
+
+} // namespace vexamat

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "catalogue/TableRecord.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+namespace vexamat {
+
+class VexamatDatabase;
+
+// A table of the database opened by name: find a record on the primary index, find by the
+// wholesaler article number, walk it in name order, read fields by name or position.
+class FoodTable {
+public:
+    FoodTable() = default;
+    FoodTable(const VexamatDatabase& database, const QString& table);
+
+    // Checks that the table exists with its field layout; a Swedish message when not.
+    bool open(QString* error);
+    bool isOpen() const { return m_open; }
+    const QString& name() const { return m_table; }
+    const QStringList& fieldNames() const { return *m_fields; }
+    int position(const QString& fieldName) const;
+
+    std::optional<TableRecord> findByCode(const QString& key) const;
+    std::optional<TableRecord> findByArticleNumber(const QString& articleNumber) const;
+
+    // All records (or only the named fields) in name order: Swedish order of the name
+    // field, letter case ignored.
+    QList<TableRecord> recordsInNameOrder(const QStringList& fields = {}) const;
+    QList<TableRecord> recordsInKeyOrder() const;
+    int count() const;
+
+private:
+    std::optional<TableRecord> findOne(const QString& field, const QString& value) const;
+    QList<TableRecord> select(const QStringList& fields, const QString& orderBy) const;
+
+    QSqlDatabase m_db;
+    QString m_table;
+    QString m_keyField;
+    QString m_nameField;
+    std::shared_ptr<const QStringList> m_fields = std::make_shared<QStringList>();
+    bool m_open = false;
+};
+
+} // namespace vexamat

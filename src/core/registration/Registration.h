@@ -1,0 +1,61 @@
+#pragma once
+
+#include "registration/MealRow.h"
+
+#include <array>
+#include <memory>
+
+namespace vexamat {
+
+// What a person ate: 21 days of 9 meals of 100 rows. Row 0 of a meal is never used.
+class Registration {
+public:
+    static constexpr int kDays = 21;
+    static constexpr int kMeals = 9;
+    static constexpr int kRows = 100;
+    static constexpr int kLastRow = 99;
+
+    using Meal = std::array<MealRow, kRows>;
+
+    struct PasteResult {
+        int pasted = 0;  // copied food rows put into the meal
+        int dropped = 0; // copied food rows that found no empty row
+    };
+
+    Registration();
+
+    Meal& meal(int day, int meal) { return (*m_meals)[index(day, meal)]; }
+    const Meal& meal(int day, int meal) const { return (*m_meals)[index(day, meal)]; }
+    MealRow& row(int day, int meal, int row) { return this->meal(day, meal)[row]; }
+    const MealRow& row(int day, int meal, int row) const { return this->meal(day, meal)[row]; }
+
+    // Empties every row of every meal.
+    void clear();
+    // First empty row 1..99 of the meal, or -1 when the meal is full.
+    int firstFreeRow(int day, int meal) const;
+    int filledRowCount(int day, int meal) const;
+    bool isMealEmpty(int day, int meal) const { return filledRowCount(day, meal) == 0; }
+    bool isDayEmpty(int day) const;
+
+    // Rows r+1..99 move up one place; row 99 becomes empty.
+    void deleteRow(int day, int meal, int r);
+    // Rows r..98 move down one place (row 99's content is lost); row r becomes empty.
+    void insertRowAt(int day, int meal, int r);
+    // Puts the food rows of a copied meal into the empty rows of the meal, in order; rows
+    // that hold foods are never overwritten, copied rows that do not fit are dropped.
+    PasteResult pasteMeal(int day, int meal, const Meal& copied);
+
+    static constexpr bool isValidDay(int day) { return day >= 0 && day < kDays; }
+    static constexpr bool isValidMeal(int meal) { return meal >= 0 && meal < kMeals; }
+    static constexpr bool isValidRow(int row) { return row >= 1 && row <= kLastRow; }
+
+private:
+    static int index(int day, int meal) { return day * kMeals + meal; }
+    std::unique_ptr<std::array<Meal, kDays * kMeals>> m_meals;
+};
+
+// The names of the nine meals, by index, and the captions of their buttons.
+QString MealName(int meal);
+QString MealButtonCaption(int meal);
+
+} // namespace vexamat
