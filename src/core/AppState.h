@@ -44,6 +44,12 @@ struct AppState {
     MealSettings settings;
     QString AdminPassword = QStringLiteral("KORPRAM");
 
+    // Pick lists, favourites and recent foods.
+
+    // Results of the calculation engine.
+
+    // Glucose and insulin stores.
+
     // Start-up state and folders.
     QString DataDir;    // the data folder, the working folder of the run
     QString ProgramDir; // where favoriter.txt is written back

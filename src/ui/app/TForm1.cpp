@@ -673,4 +673,12 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Meal grid, adding a food, food search and pick lists.
+
+// Results: engine refresh, charts, norm, nutrient selection, settings.
+
+// Registration files, note, information texts and mail.
+
+// Food tables: editors and the gram file.
+
 } // namespace vexamat

@@ -145,6 +145,14 @@ public:
 
     int ViewMode = 0;
 
+    // Meal grid, adding a food, food search and pick lists.
+
+    // Results: engine refresh, charts, norm, nutrient selection, settings.
+
+    // Registration files, note, information texts and mail.
+
+    // Food tables: editors and the gram file.
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
