@@ -45,9 +45,10 @@ void FoodCatalogue::addSorted(QStringList& list, const QString& item, int firstC
         if (list.at(i) == item)
             return;
     }
-    // A sorted drop-down places a new item after the items that sort before or equal to it.
+    // A sorted drop-down places a new item after the items that sort before or equal to it;
+    // the heading stays first even where an empty item would sort before it.
     qsizetype at = list.size();
-    for (qsizetype i = 0; i < list.size(); ++i) {
+    for (qsizetype i = 1; i < list.size(); ++i) {
         if (SwedishText::compare(item, list.at(i)) < 0) {
             at = i;
             break;

@@ -1,0 +1,252 @@
+#include "support/MainWindowFixture.h"
+#include "ui/Windows.h"
+#include "ui/app/TForm1.h"
+#include "ui/app/TFormHelp.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vexamat;
+
+namespace {
+
+QStringList headings(QTableWidget* grid) {
+    QStringList out;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        out << grid->horizontalHeaderItem(c)->text();
+    return out;
+}
+
+bool gridIsEmpty(QTableWidget* grid) {
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            if (!grid->item(r, c)->text().isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
+MealRow someFood() {
+    MealRow r;
+    r.kod = QStringLiteral("8_101");
+    r.livsmedel = QStringLiteral("Äpple");
+    r.enhet = QStringLiteral("st");
+    r.enhetsvikt = 150;
+    r.gram = 150;
+    return r;
+}
+
+} // namespace
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startsOnBreakfastOfDayOneShowingFruit() {
+        MainWindowFixture f;
+        QVERIFY(f.data.isValid());
+        QCOMPARE(f.startResult(), WindowSet::Result::Ok);
+        QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
+        TForm1* form = f.form();
+        QCOMPARE(form->size(), QSize(837, 571));
+        auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridMaltid"));
+        QVERIFY(grid);
+        QCOMPARE(headings(grid), (QStringList{"Livsmedel", "Antal", "Enhet", "Gram", "klockan"}));
+        QCOMPARE(grid->rowCount(), 99);
+        QVERIFY(gridIsEmpty(grid));
+        QVERIFY(form->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->isChecked());
+        auto* day = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        QCOMPARE(day->count(), 21);
+        QCOMPARE(day->currentText(), QStringLiteral("dag1"));
+        QCOMPARE(day->itemText(20), QStringLiteral("dag21"));
+        QCOMPARE(f.state->CurrentMealName, QStringLiteral("Frukost"));
+        QVERIFY(!f.state->RegistrationChanged);
+        QVERIFY(!f.state->StartingUp);
+        QVERIFY(f.state->catalogue.DabasLoaded);
+        // The food list shows the fruits of the main table and nothing else.
+        auto* list = form->findChild<QListWidget*>(QStringLiteral("ListBoxLivs"));
+        QVERIFY(list->count() > 5);
+        for (const QString& companion : form->foodList().companions) {
+            const QString kod = companion.section('{', 1).section('}', 0, 0);
+            QVERIFY2(kod.startsWith(QStringLiteral("8_")), qPrintable(companion));
+        }
+        auto* groups = form->findChild<QComboBox*>(QStringLiteral("ComboBoxSLVgrupp"));
+        QCOMPARE(groups->itemText(0), QStringLiteral(" Livsmedelsgrupper"));
+        QVERIFY(groups->findText(QStringLiteral("Frukt")) > 0);
+        QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+                 QStringLiteral("Sökord"));
+    }
+
+    void everyWindowIsCreatedOnce() {
+        MainWindowFixture f;
+        Windows& w = f.windows();
+        QVERIFY(w.Form1 && w.FormNorm && w.formnvval && w.FormTab && w.FormHelp && w.FormMailIndy &&
+                w.FormKetogen && w.FormDagFarger && w.FormReceptTab2);
+        QCOMPARE(w.FormHelp->windowTitle(), QStringLiteral("Så här gör man"));
+        QCOMPARE(w.FormHelp->size(), QSize(477, 423));
+        QVERIFY(!w.FormHelp->isVisible());
+    }
+
+    void menusAndHiddenControls() {
+        MainWindowFixture f;
+        TForm1* form = f.form();
+        const auto action = [form](const char* name) {
+            return form->findChild<QAction*>(QString::fromLatin1(name));
+        };
+        QVERIFY(action("Nyberkning1")->isVisible());
+        QCOMPARE(action("Hmtaberkning1")->text(), QStringLiteral("Hämta registrering"));
+        QVERIFY(action("Mailaberkning1")->isVisible());
+        QVERIFY(!action("Instllningar1")->isVisible());
+        QVERIFY(!action("Utskrift21")->isVisible());
+        QVERIFY(!action("namnsoek")->isVisible());
+        QCOMPARE(action("namnsoek")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(!form->Normer->menuAction()->isVisible());
+        QVERIFY(!form->Register->menuAction()->isVisible());
+        QVERIFY(action("Nringstoppen1")->isVisible());
+        QVERIFY(action("Copyright1")->isVisible());
+        for (const char* hidden :
+             {"ButtonEnklare", "ButtonFavoriter", "ButtonSalt", "ButtonProcent"})
+            QVERIFY2(form->findChild<QPushButton*>(QString::fromLatin1(hidden))->isHidden(),
+                     hidden);
+        QCOMPARE(form->findChild<QPushButton*>(QStringLiteral("Button3"))->text(),
+                 QStringLiteral("OK"));
+    }
+
+    void helpButtonShowsInstructions() {
+        MainWindowFixture f;
+        f.form()->show();
+        QTest::mouseClick(f.form()->findChild<QPushButton*>(QStringLiteral("ButtonInstruktioner")),
+                          Qt::LeftButton);
+        QVERIFY(f.windows().FormHelp->isVisible());
+        QVERIFY(f.windows().FormHelp->Memo1->toPlainText().startsWith(QStringLiteral(
+            "- Sök upp livsmedel genom att skriva några bokstäver i sökrutan, t.ex. gröt.")));
+    }
+
+    void aboutBoxTellsDemoData() {
+        MainWindowFixture f;
+        f.form()->Copyright1Click();
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.first().contains(QStringLiteral("demodata")));
+        QVERIFY(f.dialogs.messages.first().contains(QStringLiteral("import-livsmedelsverket")));
+    }
+
+    void closingUnchangedAsksNothing() {
+        MainWindowFixture f;
+        f.form()->show();
+        QVERIFY(f.form()->close());
+        QVERIFY(f.dialogs.questions.isEmpty());
+    }
+
+    void closingChangedCancelKeepsWindowAndRows() {
+        MainWindowFixture f;
+        f.form()->show();
+        f.state->registration.row(0, 0, 1) = someFood();
+        f.state->RegistrationChanged = true;
+        f.dialogs.queueAnswer(Dialogs::Answer::Cancel);
+        QVERIFY(!f.form()->close());
+        QCOMPARE(f.dialogs.questions,
+                 QStringList{QStringLiteral("Vill du spara pågående registrering?")});
+        QVERIFY(f.form()->isVisible());
+        QCOMPARE(f.state->registration.row(0, 0, 1).kod, QStringLiteral("8_101"));
+    }
+
+    void closingChangedNoCloses() {
+        MainWindowFixture f;
+        f.form()->show();
+        f.state->RegistrationChanged = true;
+        f.dialogs.queueAnswer(Dialogs::Answer::No);
+        QVERIFY(f.form()->close());
+        QCOMPARE(f.dialogs.questions.size(), 1);
+    }
+
+    void newRegistrationCancelKeepsEverything() {
+        MainWindowFixture f;
+        f.state->registration.row(0, 0, 1) = someFood();
+        f.state->RegistrationChanged = true;
+        f.dialogs.queueAnswer(Dialogs::Answer::Cancel);
+        f.form()->Nyberkning1Click();
+        QCOMPARE(
+            f.dialogs.questions,
+            QStringList{QStringLiteral("Vill du spara pågående registrering innan ny startas?")});
+        QCOMPARE(f.state->registration.row(0, 0, 1).kod, QStringLiteral("8_101"));
+        QVERIFY(f.state->RegistrationChanged);
+        f.dialogs.queueAnswer(Dialogs::Answer::No);
+        f.form()->Nyberkning1Click();
+        QVERIFY(f.state->registration.row(0, 0, 1).isEmpty());
+        QVERIFY(!f.state->RegistrationChanged);
+    }
+
+    void copyAndPasteMeal() {
+        MainWindowFixture f;
+        TForm1* form = f.form();
+        form->Klistraindennamltid1Click();
+        QCOMPARE(f.dialogs.messages.last(), QStringLiteral("Ingen måltid finns att kopiera"));
+        f.state->registration.row(0, 0, 1) = someFood();
+        form->Kopieradennamltid2Click();
+        QCOMPARE(f.dialogs.messages.last(),
+                 QStringLiteral("Måltiden är nu lagrad och kan klistras in i en annan måltid."));
+        QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("SpeedButton2")),
+                          Qt::LeftButton);
+        QCOMPARE(f.state->CurrentMeal, 1);
+        form->Klistraindennamltid1Click();
+        QVERIFY(f.state->RegistrationChanged);
+        auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridMaltid"));
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Äpple"));
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("1,0"));
+        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("150"));
+        auto* day = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        QCOMPARE(day->itemText(0), QStringLiteral("DAG1"));
+    }
+
+    void brokenNutrientNumberEndsTheProgram() {
+        TempDataFolder data;
+        data.write(QStringLiteral("nvnamn.txt"), "15 Energi kJ,0\r\nxx Fel,0\r\n");
+        auto state = std::make_unique<AppState>();
+        state->DataDir = data.path();
+        ScriptedDialogs dialogs;
+        WindowSet windows(*state, dialogs);
+        QCOMPARE(windows.create(), WindowSet::Result::Fatal);
+        QCOMPARE(dialogs.messages, QStringList{QStringLiteral("Fel i namnfilen nvnamn.txt")});
+    }
+
+    void missingFilesAreReportedAndTheWindowStillComesUp_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("replacement");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("no database") << "vexamat.db" << QByteArray() << "vexamat.db";
+        QTest::newRow("database is garbage")
+            << "vexamat.db" << QByteArray(5000, 'x') << "vexamat.db";
+        QTest::newRow("no name file") << "nvnamn.txt" << QByteArray() << "nvnamn.txt";
+    }
+    void missingFilesAreReportedAndTheWindowStillComesUp() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, replacement);
+        QFETCH(QString, mentions);
+        TempDataFolder data;
+        if (replacement.isEmpty())
+            data.remove(file);
+        else
+            data.write(file, replacement);
+        auto state = std::make_unique<AppState>();
+        state->DataDir = data.path();
+        ScriptedDialogs dialogs;
+        WindowSet windows(*state, dialogs);
+        QCOMPARE(windows.create(), WindowSet::Result::Stopped);
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY2(dialogs.messages.first().contains(mentions), qPrintable(dialogs.messages.first()));
+        QVERIFY(windows.mainWindow());
+        QVERIFY(windows.windows().FormMailIndy); // every window still exists
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"
