@@ -49,6 +49,10 @@ int main(int argc, char* argv[]) {
         dialogs.message(nullptr, folder.error, vexamat::Dialogs::Icon::Error);
         return 1;
     }
+    // Paths given on the command line are relative to where the program was started.
+    const QString screenshot = parser.isSet(screenshotOption)
+                                   ? QDir::current().absoluteFilePath(parser.value(screenshotOption))
+                                   : QString();
     // The data folder is the working folder of the run.
     QDir::setCurrent(folder.path);
 
@@ -60,7 +64,6 @@ int main(int argc, char* argv[]) {
     vexamat::TForm1* mainWindow = windows.mainWindow();
     mainWindow->show();
 
-    const QString screenshot = parser.value(screenshotOption);
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(200, mainWindow, [mainWindow, screenshot] {
             const bool saved = mainWindow->grab().save(screenshot);
