@@ -22,13 +22,14 @@ void fillTable(VexamatDatabase& db, const QString& table, int count, const QStri
     q.prepare(QStringLiteral("INSERT INTO %1 (Kod, Livsmedel, Portionsstorlek, Enhet, Grupp1, "
                              "\"Protein _g_\", \"Fett _g_\") VALUES (?, ?, ?, ?, ?, ?, ?)")
                   .arg(TableSchema::quoted(table)));
-    static const char* const words[] = {"Mjölk", "Bröd", "Gröt", "Äpple", "Ost", "Korv", "Fisk",
-                                        "Soppa", "Sallad", "Yoghurt", "Kaka", "Öl"};
+    static const char* const words[] = {"Mjölk", "Bröd",  "Gröt",   "Äpple",   "Ost",  "Korv",
+                                        "Fisk",  "Soppa", "Sallad", "Yoghurt", "Kaka", "Öl"};
     for (int i = 0; i < count; ++i) {
         q.addBindValue(prefix + QString::number(i));
-        q.addBindValue(QStringLiteral("%1 %2 nr %3")
-                           .arg(QString::fromUtf8(words[i % 12]), QString::fromUtf8(words[(i / 12) % 12]))
-                           .arg(i));
+        q.addBindValue(
+            QStringLiteral("%1 %2 nr %3")
+                .arg(QString::fromUtf8(words[i % 12]), QString::fromUtf8(words[(i / 12) % 12]))
+                .arg(i));
         q.addBindValue(100.0 + i % 50);
         q.addBindValue(QStringLiteral("st"));
         q.addBindValue(QStringLiteral("Grupp %1").arg(i % 40));

@@ -50,9 +50,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // Paths given on the command line are relative to where the program was started.
-    const QString screenshot = parser.isSet(screenshotOption)
-                                   ? QDir::current().absoluteFilePath(parser.value(screenshotOption))
-                                   : QString();
+    const QString screenshot =
+        parser.isSet(screenshotOption)
+            ? QDir::current().absoluteFilePath(parser.value(screenshotOption))
+            : QString();
     // The data folder is the working folder of the run.
     QDir::setCurrent(folder.path);
 
