@@ -19,11 +19,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Vexamat"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
 
-    // Swedish standard buttons (Ja, Nej, Avbryt) come from Qt's own translation.
+    // Qt's own dialogs in Swedish, from whichever of Qt's Swedish catalogues is installed.
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Swedish, QLocale::Sweden), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    if (qtTranslator.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), translations) ||
+        qtTranslator.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), translations))
         QApplication::installTranslator(&qtTranslator);
+    QLocale::setDefault(swedish);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vexamat {
 
@@ -32,6 +33,11 @@ Dialogs::Answer QtDialogs::question(QWidget* parent, const QString& text, Button
     if (buttons == Buttons::YesNoCancel)
         standard |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Information, caption(), text, standard, parent);
+    // Debian ships no Swedish translation of Qt's standard buttons: name them here.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nej"));
+    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Avbryt"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
