@@ -25,5 +25,5 @@ if [ ${#missing[@]} -gt 0 ]; then
     fi
     export DEBIAN_FRONTEND=noninteractive
     "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
