@@ -1,8 +1,64 @@
 #include "analysis/FoodSearch.h"
 
+#include "catalogue/FoodTable.h"
 #include "catalogue/SwedishText.h"
 
 namespace vexamat {
+
+namespace {
+
+const QString kHeadingIndent(25, QLatin1Char(' '));
+
+// The upper-case name the search compares with; the catalogue keeps it ready, a food built
+// elsewhere gets it made here.
+QString upperName(const FoodRecord& food) {
+    if (!food.upperName.isEmpty() || food.livsmedel.isEmpty())
+        return food.upperName;
+    return SwedishText::upper(food.livsmedel);
+}
+
+struct Query {
+    QString text;
+    QString first;  // the word before the first blank, when there is one
+    QString second; // the rest after the first blank
+    bool twoWords = false;
+
+    bool contained(const QString& name) const {
+        if (twoWords)
+            return name.contains(first) && name.contains(second);
+        return name.contains(text);
+    }
+};
+
+int searchSection(const std::vector<FoodRecord>& foods, const Query& q, FoodList* list) {
+    static const QString reserv = QStringLiteral("RESERV");
+    int hits = 0;
+    // Prefix pass: placeholders are left out.
+    for (const FoodRecord& f : foods) {
+        const QString name = upperName(f);
+        if (name.startsWith(q.text) && name != reserv) {
+            list->lines << f.livsmedel;
+            list->companions << FoodSearch::companionLine(f);
+            ++hits;
+        }
+    }
+    for (const FoodRecord& f : foods) {
+        const QString name = upperName(f);
+        if (!name.startsWith(q.text) && q.contained(name)) {
+            list->lines << f.livsmedel;
+            list->companions << FoodSearch::companionLine(f);
+            ++hits;
+        }
+    }
+    return hits;
+}
+
+void addHeading(FoodList* list, const QString& title, const QString& companionIndent) {
+    list->lines << kHeadingIndent + title;
+    list->companions << companionIndent + title;
+}
+
+} // namespace
 
 QString FoodSearch::companionLine(const FoodRecord& food) {
     return food.livsmedel + QLatin1Char('{') + food.kod + QLatin1Char('}') + food.portionsstorlek +
@@ -15,6 +71,40 @@ QString FoodSearch::codeOfCompanion(const QString& companion) {
     if (open < 0 || close < open)
         return {};
     return companion.mid(open + 1, close - open - 1);
+}
+
+int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& text, bool withDabas,
+                              FoodList* list) {
+    if (text.isEmpty())
+        return -1;
+    list->clear();
+    Query q;
+    q.text = SwedishText::upper(text);
+    const qsizetype blank = q.text.indexOf(QLatin1Char(' '));
+    if (blank >= 0) {
+        q.twoWords = true;
+        q.first = q.text.left(blank);
+        q.second = q.text.mid(blank + 1);
+    }
+    const QString one(1, QLatin1Char(' '));
+    int hits = searchSection(catalogue.MainFoods, q, list);
+    addHeading(list, QStringLiteral("--- FABRIKANTER ---"), one);
+    hits += searchSection(catalogue.FabrikantFoods, q, list);
+    addHeading(list, QStringLiteral("--- EGNA VÄRDEN ---"), one);
+    hits += searchSection(catalogue.EgnaFoods, q, list);
+    if (withDabas) {
+        addHeading(list, QStringLiteral("--- DABAS ---"), one);
+        hits += searchSection(catalogue.DabasFoods, q, list);
+    } else {
+        addHeading(list, QStringLiteral("--- DABAS EJ AKTIVERAD ---"),
+                   QString(9, QLatin1Char(' ')));
+    }
+    if (hits == 0) {
+        // The no-hits line has no companion: it carries no code.
+        list->lines << kNoHits + q.text;
+        list->companions << QString();
+    }
+    return hits;
 }
 
 bool FoodSearch::FilterByGroup(const FoodCatalogue& catalogue, const QString& group,
@@ -30,6 +120,71 @@ bool FoodSearch::FilterByGroup(const FoodCatalogue& catalogue, const QString& gr
         }
     }
     return true;
+}
+
+bool FoodSearch::FilterByManufacturer(const FoodCatalogue& catalogue, const QString& fragment,
+                                      FoodList* list) {
+    if (fragment.isEmpty())
+        return false;
+    list->clear();
+    for (const FoodRecord& f : catalogue.FabrikantFoods) {
+        if (f.kod.contains(fragment, Qt::CaseInsensitive)) {
+            list->lines << f.livsmedel;
+            list->companions << companionLine(f);
+        }
+    }
+    return true;
+}
+
+const QList<QPair<QString, QString>>& FoodSearch::manufacturers() {
+    static const QList<QPair<QString, QString>> table{
+        {QStringLiteral("Fabrikanter"), QStringLiteral("Fabrikanter")},
+        {QStringLiteral("Abbot"), QStringLiteral("Abbo")},
+        {QStringLiteral("ACO"), QStringLiteral("ACO")},
+        {QStringLiteral("Carlshamn"), QStringLiteral("Carl")},
+        {QStringLiteral("Coop"), QStringLiteral("Coop")},
+        {QStringLiteral("EkoGo"), QStringLiteral("EKOG")},
+        {QStringLiteral("Findus"), QStringLiteral("Find")},
+        {QStringLiteral("Fresenius"), QStringLiteral("Fres")},
+        {QStringLiteral("Fria bröd, glutenfritt"), QStringLiteral("Fria")},
+        {QStringLiteral("GoGreen"), QStringLiteral("Gog")},
+        {QStringLiteral("ICA"), QStringLiteral("ica")},
+        {QStringLiteral("M Johnsson"), QStringLiteral("Mj")},
+        {QStringLiteral("Nestlé"), QStringLiteral("Nest")},
+        {QStringLiteral("Novartis"), QStringLiteral("NMN")},
+        {QStringLiteral("Nutricia"), QStringLiteral("Nutr")},
+        {QStringLiteral("Nyform"), QStringLiteral("nyf")},
+        {QStringLiteral("Oatly"), QStringLiteral("Oatl")},
+        {QStringLiteral("Semper"), QStringLiteral("Semp")},
+        {QStringLiteral("Skånemejerier"), QStringLiteral("Skån")},
+        {QStringLiteral("Unilever"), QStringLiteral("Unbe")},
+        {QStringLiteral("Vitaflo"), QStringLiteral("vflo")},
+    };
+    return table;
+}
+
+QString FoodSearch::dabasArticleUrl(const QString& code, const QString& dabasHost) {
+    QString gtin = code.mid(3);
+    while (gtin.size() < 14)
+        gtin.prepend(QLatin1Char('0'));
+    QString host = dabasHost;
+    while (host.endsWith(QLatin1Char('/')))
+        host.chop(1);
+    return host + QStringLiteral("/PublicDb/PublicArticle.aspx?typ=PB&GTIN=") + gtin;
+}
+
+QString FoodSearch::articleUrl(const QString& code, const FoodTable& fabrikant,
+                               const QString& dabasHost) {
+    if (code.isEmpty())
+        return {};
+    if (code.startsWith(QLatin1String("dab")))
+        return dabasArticleUrl(code, dabasHost);
+    if (!fabrikant.isOpen())
+        return {};
+    const std::optional<TableRecord> record = fabrikant.findByCode(code);
+    if (!record)
+        return {};
+    return record->text(QStringLiteral("www")).trimmed();
 }
 
 } // namespace vexamat
