@@ -3,6 +3,9 @@
 #include "catalogue/FoodTable.h"
 #include "catalogue/SwedishText.h"
 
+#include <string_view>
+#include <vector>
+
 namespace vexamat {
 
 namespace {
@@ -10,47 +13,59 @@ namespace {
 const QString kHeadingIndent(25, QLatin1Char(' '));
 
 // The upper-case name the search compares with; the catalogue keeps it ready, a food built
-// elsewhere gets it made here.
-QString upperName(const FoodRecord& food) {
+// elsewhere gets it made here (in scratch).
+const QString& upperName(const FoodRecord& food, QString& scratch) {
     if (!food.upperName.isEmpty() || food.livsmedel.isEmpty())
         return food.upperName;
-    return SwedishText::upper(food.livsmedel);
+    scratch = SwedishText::upper(food.livsmedel);
+    return scratch;
+}
+
+std::u16string_view view(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
 }
 
 struct Query {
     QString text;
-    QString first;  // the word before the first blank, when there is one
-    QString second; // the rest after the first blank
+    std::u16string_view all;
+    std::u16string_view first;  // the word before the first blank, when there is one
+    std::u16string_view second; // the rest after the first blank
     bool twoWords = false;
 
-    bool contained(const QString& name) const {
+    bool contained(std::u16string_view name) const {
         if (twoWords)
-            return name.contains(first) && name.contains(second);
-        return name.contains(text);
+            return name.find(first) != name.npos && name.find(second) != name.npos;
+        return name.find(all) != name.npos;
     }
 };
 
+// The entries of one source that match, prefix matches first; the list gets them in one go,
+// so that a long hit list is not grown step by step.
 int searchSection(const std::vector<FoodRecord>& foods, const Query& q, FoodList* list) {
-    static const QString reserv = QStringLiteral("RESERV");
-    int hits = 0;
-    // Prefix pass: placeholders are left out.
-    for (const FoodRecord& f : foods) {
-        const QString name = upperName(f);
-        if (name.startsWith(q.text) && name != reserv) {
-            list->lines << f.livsmedel;
-            list->companions << FoodSearch::companionLine(f);
-            ++hits;
+    static const std::u16string_view reserv = u"RESERV";
+    std::vector<int> prefix;
+    std::vector<int> contained;
+    QString scratch;
+    for (int i = 0; i < int(foods.size()); ++i) {
+        const std::u16string_view name = view(upperName(foods[std::size_t(i)], scratch));
+        if (name.substr(0, q.all.size()) == q.all) {
+            if (name != reserv) // placeholders are left out of the prefix pass only
+                prefix.push_back(i);
+        } else if (q.contained(name)) {
+            contained.push_back(i);
         }
     }
-    for (const FoodRecord& f : foods) {
-        const QString name = upperName(f);
-        if (!name.startsWith(q.text) && q.contained(name)) {
+    const qsizetype hits = qsizetype(prefix.size() + contained.size());
+    list->lines.reserve(list->lines.size() + hits + 2);
+    list->companions.reserve(list->companions.size() + hits + 2);
+    for (const std::vector<int>* pass : {&prefix, &contained}) {
+        for (int i : *pass) {
+            const FoodRecord& f = foods[std::size_t(i)];
             list->lines << f.livsmedel;
             list->companions << FoodSearch::companionLine(f);
-            ++hits;
         }
     }
-    return hits;
+    return int(hits);
 }
 
 void addHeading(FoodList* list, const QString& title, const QString& companionIndent) {
@@ -61,8 +76,17 @@ void addHeading(FoodList* list, const QString& title, const QString& companionIn
 } // namespace
 
 QString FoodSearch::companionLine(const FoodRecord& food) {
-    return food.livsmedel + QLatin1Char('{') + food.kod + QLatin1Char('}') + food.portionsstorlek +
-           QLatin1Char('@') + food.enhet;
+    QString line;
+    line.reserve(food.livsmedel.size() + food.kod.size() + food.portionsstorlek.size() +
+                 food.enhet.size() + 3);
+    line.append(food.livsmedel)
+        .append(QLatin1Char('{'))
+        .append(food.kod)
+        .append(QLatin1Char('}'))
+        .append(food.portionsstorlek)
+        .append(QLatin1Char('@'))
+        .append(food.enhet);
+    return line;
 }
 
 QString FoodSearch::codeOfCompanion(const QString& companion) {
@@ -80,11 +104,12 @@ int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& tex
     list->clear();
     Query q;
     q.text = SwedishText::upper(text);
-    const qsizetype blank = q.text.indexOf(QLatin1Char(' '));
-    if (blank >= 0) {
+    q.all = view(q.text);
+    const std::size_t blank = q.all.find(u' ');
+    if (blank != q.all.npos) {
         q.twoWords = true;
-        q.first = q.text.left(blank);
-        q.second = q.text.mid(blank + 1);
+        q.first = q.all.substr(0, blank);
+        q.second = q.all.substr(blank + 1);
     }
     const QString one(1, QLatin1Char(' '));
     int hits = searchSection(catalogue.MainFoods, q, list);

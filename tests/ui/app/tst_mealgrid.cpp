@@ -64,6 +64,7 @@ private Q_SLOTS:
     void brokenPickListFiles();
     void articleLinkOfADabasFood();
     void viewModeColours();
+    void moveDefaultUnit();
 
 private:
     TForm1* form() { return m_fx->form(); }
@@ -430,6 +431,22 @@ void TestMealGrid::viewModeColours() {
     form()->SpeedButton9->click();
     QCOMPARE(form()->ViewMode, 0);
     QCOMPARE(grid()->item(1, 0)->foreground().color(), QColor(QRgb(0xFF0000)));
+}
+
+void TestMealGrid::moveDefaultUnit() {
+    form()->buttonflyttaenhet->click();
+    QCOMPARE(m_fx->dialogs.messages, QStringList{QStringLiteral("Klart")});
+    const std::optional<TableRecord> food =
+        m_fx->state->livtab100.findByCode(QStringLiteral("2_104"));
+    QVERIFY(food);
+    QCOMPARE(food->number(QStringLiteral("port1")), std::optional<double>(140));
+    QCOMPARE(food->text(QStringLiteral("enhet1")), QStringLiteral("st"));
+    // The next food added carries its default unit first in the unit list.
+    addFood(QStringLiteral("fläskkotlett"), QStringLiteral("Fläskkotlett stekt"));
+    QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cellCenter(0, 0));
+    QCOMPARE(form()->ListBoxVikter->item(1)->text(), QStringLiteral("140 g/st"));
+    QCOMPARE(form()->ListBoxVikter->item(form()->ListBoxVikter->count() - 1)->text(),
+             QStringLiteral("15  % avfall"));
 }
 
 QTEST_MAIN(TestMealGrid)
