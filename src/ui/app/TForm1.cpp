@@ -858,6 +858,15 @@ void TForm1::StringGridMaltidClick() {
 }
 
 void TForm1::commitCell(const QString& text) {
+    // Only a typed text counts: the cells show rounded amounts, and an empty time would clear
+    // the times of every row below, so passing over a cell must not write it back.
+    const QTableWidgetItem* shown =
+        StringGridMaltid->item(tableRow(m_state.CurrentRow), m_state.CurrentCol);
+    const bool editable = m_state.CurrentCol == MealEditor::Antal ||
+                          m_state.CurrentCol == MealEditor::Gram ||
+                          m_state.CurrentCol == MealEditor::Klockan;
+    if (editable && shown && shown->text() == text)
+        return;
     Registration::Meal& meal = m_state.registration.meal(m_state.CurrentDay, m_state.CurrentMeal);
     const MealEditor::Commit result =
         MealEditor::commitCell(meal, m_state.CurrentRow, m_state.CurrentCol, text);

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void antalAndGramCommit_data();
     void antalAndGramCommit();
     void arrowInReadOnlyColumn();
+    void passingOverCellsChangesNothing();
     void letterInTheGridStartsASearch();
     void clockTimeCarriesDown();
     void unitListOnRightClick();
@@ -189,6 +190,26 @@ void TestMealGrid::arrowInReadOnlyColumn() {
     QCOMPARE(row(1).livsmedel, QStringLiteral("Mjölk fett 3%"));
 }
 
+void TestMealGrid::passingOverCellsChangesNothing() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    m_fx->state->registration.row(0, 0, 1).gram = 150.0f; // Antal shows 1,5, which is 154,5 g
+    m_fx->state->registration.row(0, 0, 2).klockan = QStringLiteral("08:00");
+    form()->Recalculate();
+    m_fx->state->RegistrationChanged = false;
+    for (int column : {1, 3, 4}) {
+        grid()->setCurrentCell(0, column);
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QTest::keyClick(grid(), Qt::Key_Up);
+    }
+    grid()->setCurrentCell(0, 4);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QCOMPARE(row(1).gram, 150.0f);
+    QCOMPARE(row(2).klockan, QStringLiteral("08:00"));
+    QVERIFY(!m_fx->state->RegistrationChanged);
+    QVERIFY(m_fx->dialogs.messages.isEmpty());
+}
+
 void TestMealGrid::letterInTheGridStartsASearch() {
     grid()->setCurrentCell(0, 3);
     typeText(grid(), QStringLiteral("b"));
@@ -253,6 +274,14 @@ void TestMealGrid::increaseAndDecrease() {
     QVERIFY(row(1).isEmpty());
     QCOMPARE(grid()->item(0, 0)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), form()->Edit1);
+    // "Ta bort rad" removes the current row at once, the rows below move up.
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
+    grid()->setCurrentCell(0, 0);
+    QTest::mouseClick(form()->Button6, Qt::LeftButton);
+    QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Filmjölk fett 3%"));
+    QCOMPARE(grid()->item(1, 0)->text(), QString());
+    QCOMPARE(m_fx->dialogs.questions.size(), 2);
 }
 
 void TestMealGrid::dropInsertsAtTheRow() {
