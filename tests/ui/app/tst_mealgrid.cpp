@@ -413,6 +413,12 @@ void TestMealGrid::favouritesWrittenOnExit() {
     QVERIFY(form()->tabort->isVisible());
     form()->tabort->trigger();
     QCOMPARE(list()->count(), 0);
+    // A favourites file that cannot be written does not keep the program open.
+    m_fx->state->Favourites.add(QStringLiteral("Bröd"), QStringLiteral("Bröd{3_1}30@skiva"));
+    m_fx->state->ProgramDir = m_fx->data.filePath(QStringLiteral("saknas/mapp"));
+    form()->show();
+    QVERIFY(form()->close());
+    QVERIFY(!form()->isVisible());
 }
 
 void TestMealGrid::brokenPickListFiles() {
