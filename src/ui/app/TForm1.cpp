@@ -925,7 +925,9 @@ void TForm1::StringGridMaltidMouseDown(const QPoint& viewportPos) {
         m_state.registration.row(m_state.CurrentDay, m_state.CurrentMeal, gridRow(tr));
     ListBoxVikter->addItems(MealEditor::unitLines(row));
     const QPoint at = StringGridMaltid->viewport()->mapTo(m_central, viewportPos);
-    ListBoxVikter->move(ListBoxVikter->x(), at.y() + 36);
+    const int height = ListBoxVikter->count() * ListBoxVikter->sizeHintForRow(0) +
+                       2 * ListBoxVikter->frameWidth() + 4;
+    ListBoxVikter->setGeometry(ListBoxVikter->x(), at.y() + 36, ListBoxVikter->width(), height);
     ListBoxVikter->show();
     ListBoxVikter->raise();
 }
