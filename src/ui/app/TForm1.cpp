@@ -168,6 +168,7 @@ void TForm1::createControls() {
     ComboBoxSLVgrupp->setGeometry(460, 32, 250, 24);
     ComboBoxSLVgrupp->setMaxVisibleItems(18);
     connect(ComboBoxSLVgrupp, &QComboBox::activated, this, [this](int index) {
+        ComboBoxFabrikant->setCurrentIndex(0);
         Edit1->clear();
         FilterByGroup(ComboBoxSLVgrupp->itemText(index));
         if (ListBoxLivs->count() > 0)
