@@ -6,9 +6,12 @@
 #include "catalogue/VexamatDatabase.h"
 #include "norms/ActiveNorm.h"
 #include "norms/MealSettings.h"
+#include "registration/PickList.h"
 #include "registration/Registration.h"
 
 #include <QString>
+
+#include <array>
 
 namespace vexamat {
 
@@ -45,6 +48,11 @@ struct AppState {
     QString AdminPassword = QStringLiteral("KORPRAM");
 
     // Pick lists, favourites and recent foods.
+    PickList Favourites;                   // favoriter.txt, written back on exit
+    PickList RecentFoods;                  // senaste.txt, grows during the run
+    std::array<PickList, 4> MealTypeFoods; // Frukost, Lunch, Middag and the snacks
+    // Where a DABAS product's public article page lives.
+    QString DabasHost = QStringLiteral("https://www.dabas.com");
 
     // Results of the calculation engine.
 

@@ -1,12 +1,92 @@
 #include "analysis/FoodSearch.h"
 
+#include "catalogue/FoodTable.h"
 #include "catalogue/SwedishText.h"
+
+#include <string_view>
+#include <vector>
 
 namespace vexamat {
 
+namespace {
+
+const QString kHeadingIndent(25, QLatin1Char(' '));
+
+// The upper-case name the search compares with; the catalogue keeps it ready, a food built
+// elsewhere gets it made here (in scratch).
+const QString& upperName(const FoodRecord& food, QString& scratch) {
+    if (!food.upperName.isEmpty() || food.livsmedel.isEmpty())
+        return food.upperName;
+    scratch = SwedishText::upper(food.livsmedel);
+    return scratch;
+}
+
+std::u16string_view view(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
+}
+
+struct Query {
+    QString text;
+    std::u16string_view all;
+    std::u16string_view first;  // the word before the first blank, when there is one
+    std::u16string_view second; // the rest after the first blank
+    bool twoWords = false;
+
+    bool contained(std::u16string_view name) const {
+        if (twoWords)
+            return name.find(first) != name.npos && name.find(second) != name.npos;
+        return name.find(all) != name.npos;
+    }
+};
+
+// The entries of one source that match, prefix matches first; the list gets them in one go,
+// so that a long hit list is not grown step by step.
+int searchSection(const std::vector<FoodRecord>& foods, const Query& q, FoodList* list) {
+    static const std::u16string_view reserv = u"RESERV";
+    std::vector<int> prefix;
+    std::vector<int> contained;
+    QString scratch;
+    for (int i = 0; i < int(foods.size()); ++i) {
+        const std::u16string_view name = view(upperName(foods[std::size_t(i)], scratch));
+        if (name.substr(0, q.all.size()) == q.all) {
+            if (name != reserv) // placeholders are left out of the prefix pass only
+                prefix.push_back(i);
+        } else if (q.contained(name)) {
+            contained.push_back(i);
+        }
+    }
+    const qsizetype hits = qsizetype(prefix.size() + contained.size());
+    list->lines.reserve(list->lines.size() + hits + 2);
+    list->companions.reserve(list->companions.size() + hits + 2);
+    for (const std::vector<int>* pass : {&prefix, &contained}) {
+        for (int i : *pass) {
+            const FoodRecord& f = foods[std::size_t(i)];
+            list->lines << f.livsmedel;
+            list->companions << FoodSearch::companionLine(f);
+        }
+    }
+    return int(hits);
+}
+
+void addHeading(FoodList* list, const QString& title, const QString& companionIndent) {
+    list->lines << kHeadingIndent + title;
+    list->companions << companionIndent + title;
+}
+
+} // namespace
+
 QString FoodSearch::companionLine(const FoodRecord& food) {
-    return food.livsmedel + QLatin1Char('{') + food.kod + QLatin1Char('}') + food.portionsstorlek +
-           QLatin1Char('@') + food.enhet;
+    QString line;
+    line.reserve(food.livsmedel.size() + food.kod.size() + food.portionsstorlek.size() +
+                 food.enhet.size() + 3);
+    line.append(food.livsmedel)
+        .append(QLatin1Char('{'))
+        .append(food.kod)
+        .append(QLatin1Char('}'))
+        .append(food.portionsstorlek)
+        .append(QLatin1Char('@'))
+        .append(food.enhet);
+    return line;
 }
 
 QString FoodSearch::codeOfCompanion(const QString& companion) {
@@ -15,6 +95,41 @@ QString FoodSearch::codeOfCompanion(const QString& companion) {
     if (open < 0 || close < open)
         return {};
     return companion.mid(open + 1, close - open - 1);
+}
+
+int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& text, bool withDabas,
+                              FoodList* list) {
+    if (text.isEmpty())
+        return -1;
+    list->clear();
+    Query q;
+    q.text = SwedishText::upper(text);
+    q.all = view(q.text);
+    const std::size_t blank = q.all.find(u' ');
+    if (blank != q.all.npos) {
+        q.twoWords = true;
+        q.first = q.all.substr(0, blank);
+        q.second = q.all.substr(blank + 1);
+    }
+    const QString one(1, QLatin1Char(' '));
+    int hits = searchSection(catalogue.MainFoods, q, list);
+    addHeading(list, QStringLiteral("--- FABRIKANTER ---"), one);
+    hits += searchSection(catalogue.FabrikantFoods, q, list);
+    addHeading(list, QStringLiteral("--- EGNA VÄRDEN ---"), one);
+    hits += searchSection(catalogue.EgnaFoods, q, list);
+    if (withDabas) {
+        addHeading(list, QStringLiteral("--- DABAS ---"), one);
+        hits += searchSection(catalogue.DabasFoods, q, list);
+    } else {
+        addHeading(list, QStringLiteral("--- DABAS EJ AKTIVERAD ---"),
+                   QString(9, QLatin1Char(' ')));
+    }
+    if (hits == 0) {
+        // The no-hits line has no companion: it carries no code.
+        list->lines << kNoHits + q.text;
+        list->companions << QString();
+    }
+    return hits;
 }
 
 bool FoodSearch::FilterByGroup(const FoodCatalogue& catalogue, const QString& group,
@@ -30,6 +145,71 @@ bool FoodSearch::FilterByGroup(const FoodCatalogue& catalogue, const QString& gr
         }
     }
     return true;
+}
+
+bool FoodSearch::FilterByManufacturer(const FoodCatalogue& catalogue, const QString& fragment,
+                                      FoodList* list) {
+    if (fragment.isEmpty())
+        return false;
+    list->clear();
+    for (const FoodRecord& f : catalogue.FabrikantFoods) {
+        if (f.kod.contains(fragment, Qt::CaseInsensitive)) {
+            list->lines << f.livsmedel;
+            list->companions << companionLine(f);
+        }
+    }
+    return true;
+}
+
+const QList<QPair<QString, QString>>& FoodSearch::manufacturers() {
+    static const QList<QPair<QString, QString>> table{
+        {QStringLiteral("Fabrikanter"), QStringLiteral("Fabrikanter")},
+        {QStringLiteral("Abbot"), QStringLiteral("Abbo")},
+        {QStringLiteral("ACO"), QStringLiteral("ACO")},
+        {QStringLiteral("Carlshamn"), QStringLiteral("Carl")},
+        {QStringLiteral("Coop"), QStringLiteral("Coop")},
+        {QStringLiteral("EkoGo"), QStringLiteral("EKOG")},
+        {QStringLiteral("Findus"), QStringLiteral("Find")},
+        {QStringLiteral("Fresenius"), QStringLiteral("Fres")},
+        {QStringLiteral("Fria bröd, glutenfritt"), QStringLiteral("Fria")},
+        {QStringLiteral("GoGreen"), QStringLiteral("Gog")},
+        {QStringLiteral("ICA"), QStringLiteral("ica")},
+        {QStringLiteral("M Johnsson"), QStringLiteral("Mj")},
+        {QStringLiteral("Nestlé"), QStringLiteral("Nest")},
+        {QStringLiteral("Novartis"), QStringLiteral("NMN")},
+        {QStringLiteral("Nutricia"), QStringLiteral("Nutr")},
+        {QStringLiteral("Nyform"), QStringLiteral("nyf")},
+        {QStringLiteral("Oatly"), QStringLiteral("Oatl")},
+        {QStringLiteral("Semper"), QStringLiteral("Semp")},
+        {QStringLiteral("Skånemejerier"), QStringLiteral("Skån")},
+        {QStringLiteral("Unilever"), QStringLiteral("Unbe")},
+        {QStringLiteral("Vitaflo"), QStringLiteral("vflo")},
+    };
+    return table;
+}
+
+QString FoodSearch::dabasArticleUrl(const QString& code, const QString& dabasHost) {
+    QString gtin = code.mid(3);
+    while (gtin.size() < 14)
+        gtin.prepend(QLatin1Char('0'));
+    QString host = dabasHost;
+    while (host.endsWith(QLatin1Char('/')))
+        host.chop(1);
+    return host + QStringLiteral("/PublicDb/PublicArticle.aspx?typ=PB&GTIN=") + gtin;
+}
+
+QString FoodSearch::articleUrl(const QString& code, const FoodTable& fabrikant,
+                               const QString& dabasHost) {
+    if (code.isEmpty())
+        return {};
+    if (code.startsWith(QLatin1String("dab")))
+        return dabasArticleUrl(code, dabasHost);
+    if (!fabrikant.isOpen())
+        return {};
+    const std::optional<TableRecord> record = fabrikant.findByCode(code);
+    if (!record)
+        return {};
+    return record->text(QStringLiteral("www")).trimmed();
 }
 
 } // namespace vexamat

@@ -3,18 +3,45 @@
 #include "analysis/FoodList.h"
 #include "catalogue/FoodCatalogue.h"
 
+#include <QList>
+#include <QPair>
+
 namespace vexamat {
+
+class FoodTable;
 
 // Searches and filters over the in-memory catalogue; the food list only shows the result.
 class FoodSearch {
 public:
+    static inline const QString kNoHits = QStringLiteral("Ingen träff på  ");
+
     static QString companionLine(const FoodRecord& food);
     // The code between the first "{" and the first "}" of a companion line.
     static QString codeOfCompanion(const QString& companion);
 
+    // The name search: for livtab100, fabrikant, egna and dabas in turn, the foods whose
+    // upper-case name begins with the text, then those that contain it (both words, in any
+    // order, when the text holds a blank), under the section headings. The list is replaced
+    // and the number of food lines returned; an empty text leaves the list as it is and
+    // returns -1.
+    static int BuildFoodList(const FoodCatalogue& catalogue, const QString& text, bool withDabas,
+                             FoodList* list);
+
     // Every livtab100 food whose group contains the text (letter case ignored). An empty
     // text changes nothing (false): the list keeps what it shows.
     static bool FilterByGroup(const FoodCatalogue& catalogue, const QString& group, FoodList* list);
+    // Every fabrikant food whose code contains the fragment (letter case ignored).
+    static bool FilterByManufacturer(const FoodCatalogue& catalogue, const QString& fragment,
+                                     FoodList* list);
+
+    // The manufacturer drop-down: caption and code fragment, the heading first.
+    static const QList<QPair<QString, QString>>& manufacturers();
+
+    // The web address of a food's article page: the fabrikant field "www", or for a DABAS
+    // code ("dab" + GTIN) the public article page on the given host. Empty when there is none.
+    static QString articleUrl(const QString& code, const FoodTable& fabrikant,
+                              const QString& dabasHost);
+    static QString dabasArticleUrl(const QString& code, const QString& dabasHost);
 };
 
 } // namespace vexamat

@@ -31,6 +31,7 @@ std::vector<FoodRecord> FoodCatalogue::readTable(const FoodTable& table, bool wi
         FoodRecord f;
         f.kod = r.text(0).left(FoodRecord::kKodLength);
         f.livsmedel = r.text(1).left(FoodRecord::kLivsmedelLength);
+        f.upperName = SwedishText::upper(f.livsmedel);
         f.enhet = r.text(2).left(FoodRecord::kEnhetLength);
         f.portionsstorlek = portionText(r.value(3));
         if (withGroup)

@@ -17,6 +17,7 @@ struct FoodRecord {
     QString enhet;
     QString portionsstorlek; // grams of one default unit, as text with a decimal comma
     QString grupp1;          // group (livtab100) or brand (dabas)
+    QString upperName;       // livsmedel in upper case, kept ready for the name search
 };
 
 } // namespace vexamat

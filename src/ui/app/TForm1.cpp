@@ -2,11 +2,20 @@
 
 #include "AppState.h"
 #include "analysis/FoodSearch.h"
+#include "catalogue/DefaultUnitCopier.h"
 #include "catalogue/TextCodec.h"
+#include "registration/FoodAdder.h"
+#include "registration/FoodRowBuilder.h"
+#include "registration/MealEditor.h"
 #include "registration/MealGridText.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
+#include "ui/analysis/TFormVisaNv.h"
+#include "ui/app/EventHook.h"
+#include "ui/app/MealGridDelegate.h"
 #include "ui/app/TFormHelp.h"
+#include "ui/diabetes/TFormDagFarger.h"
+#include "ui/reports/TFormForskning.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,19 +24,26 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 namespace vexamat {
 
@@ -66,6 +82,7 @@ TForm1::TForm1(AppState& state, Windows& windows, Dialogs& dialogs)
         move(screen->availableGeometry().center() - rect().center());
     createControls();
     createMenus();
+    setupMealEditing();
 }
 
 QPushButton* TForm1::makeButton(const char* name, const QString& caption, QRect geometry,
@@ -151,6 +168,7 @@ void TForm1::createControls() {
     ComboBoxSLVgrupp->setGeometry(460, 32, 250, 24);
     ComboBoxSLVgrupp->setMaxVisibleItems(18);
     connect(ComboBoxSLVgrupp, &QComboBox::activated, this, [this](int index) {
+        ComboBoxFabrikant->setCurrentIndex(0);
         Edit1->clear();
         FilterByGroup(ComboBoxSLVgrupp->itemText(index));
         if (ListBoxLivs->count() > 0)
@@ -410,6 +428,7 @@ TForm1::StartupResult TForm1::FormCreate() {
 
     // 7: favourites and recent foods come with the food list.
     m_state.ProgramDir = m_state.DataDir;
+    loadPickLists();
 
     // 8: nutrient names; a bad number ends the program at once.
     const NutrientNames::ReadResult names =
@@ -503,6 +522,7 @@ void TForm1::refreshMealButtons() {
 }
 
 void TForm1::selectMeal(int meal) {
+    showMealTypeList(meal);
     m_state.CurrentMeal = meal;
     m_state.CurrentMealName = MealName(meal);
     mealButtons[meal]->setChecked(true);
@@ -670,10 +690,604 @@ void TForm1::closeEvent(QCloseEvent* event) {
             }
         }
     }
+    writeFavourites();
     event->accept();
 }
 
 // Meal grid, adding a food, food search and pick lists.
+
+namespace {
+
+// The text colours of the meal rows and of the meal buttons in the day view, in meal order.
+const QColor kMealColours[9] = {
+    QColor(QRgb(0x0000FF)), QColor(QRgb(0xFF0000)), QColor(QRgb(0x008000)),
+    QColor(QRgb(0xFF00FF)), QColor(QRgb(0x800080)), QColor(QRgb(0x00FF00)),
+    QColor(QRgb(0x808080)), QColor(QRgb(0x00FFFF)), QColor(QRgb(0x000000))};
+
+const QString kShortSearch = QStringLiteral("Minst två tecken behövs för att söka");
+
+} // namespace
+
+void TForm1::setupMealEditing() {
+    // The grid: every cell edits; the registration only changes on Enter or an arrow key.
+    StringGridMaltid->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                      QAbstractItemView::EditKeyPressed |
+                                      QAbstractItemView::AnyKeyPressed);
+    StringGridMaltid->setItemDelegate(
+        new MealGridDelegate(StringGridMaltid, [this](QKeyEvent* key, const QString& text) {
+            StringGridMaltidKeyPress(key, text, true);
+        }));
+    connect(StringGridMaltid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column) { StringGridMaltidSelectCell(row, column); });
+    EventHook::install(StringGridMaltid, [this](QObject*, QEvent* e) {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const QTableWidgetItem* item = StringGridMaltid->currentItem();
+        return StringGridMaltidKeyPress(static_cast<QKeyEvent*>(e), item ? item->text() : QString(),
+                                        false);
+    });
+    StringGridMaltid->viewport()->setAcceptDrops(true);
+    EventHook::install(StringGridMaltid->viewport(), [this](QObject*, QEvent* e) {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* mouse = static_cast<QMouseEvent*>(e);
+            if (mouse->button() == Qt::RightButton) {
+                StringGridMaltidMouseDown(mouse->position().toPoint());
+                return true;
+            }
+            StringGridMaltidClick();
+            return false;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(e);
+            const bool fromList = qobject_cast<QListWidget*>(drag->source()) ||
+                                  qobject_cast<QTableWidget*>(drag->source()) ||
+                                  drag->mimeData()->hasFormat(
+                                      QStringLiteral("application/x-qabstractitemmodeldatalist"));
+            if (fromList) {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(e);
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            StringGridMaltidDragDrop(drop->position().toPoint());
+            return true;
+        }
+        default:
+            return false;
+        }
+    });
+    applyRowColours();
+
+    ListBoxVikter->setStyleSheet(QStringLiteral("background-color: #87CEEB;"));
+    ListBoxVikter->setFont(QFont(QStringLiteral("Courier New")));
+    connect(ListBoxVikter, &QListWidget::itemClicked, this, [this] { ListBoxVikterClick(); });
+    connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(Button5, &QPushButton::clicked, this, &TForm1::Button5Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(buttonflyttaenhet, &QPushButton::clicked, this, &TForm1::buttonflyttaenhetClick);
+
+    // Adding a food.
+    connect(Button3, &QPushButton::clicked, this, [this] { AddFoodToMeal(0, false); });
+    connect(ListBoxLivs, &QListWidget::itemDoubleClicked, this,
+            [this] { AddFoodToMeal(0, false); });
+    ListBoxLivs->setDefaultDropAction(Qt::CopyAction);
+    EventHook::install(ListBoxLivs, [this](QObject*, QEvent* e) {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            AddFoodToMeal(0, false);
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            Edit1->setFocus();
+            return true;
+        }
+        return false;
+    });
+
+    // Search.
+    connect(Edit1, &QLineEdit::textEdited, this, [this] {
+        if (CheckBoxSnabbSok->isChecked() && !Timer1->isActive())
+            Timer1->start();
+    });
+    connect(Edit1, &QLineEdit::returnPressed, this, &TForm1::Edit1Enter);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(CheckBoxSnabbSok, &QCheckBox::clicked, this, [this] { Edit1->setFocus(); });
+    connect(namnsoek, &QAction::triggered, this, &TForm1::namnsoekClick);
+    // A hidden action's shortcut does not fire: Ctrl+S works through this one meanwhile.
+    auto* searchShortcut = new QShortcut(namnsoek->shortcut(), this);
+    searchShortcut->setObjectName(QStringLiteral("namnsoekShortcut"));
+    searchShortcut->setEnabled(!namnsoek->isVisible());
+    connect(searchShortcut, &QShortcut::activated, this, &TForm1::namnsoekClick);
+    connect(namnsoek, &QAction::visibleChanged, searchShortcut,
+            [this, searchShortcut] { searchShortcut->setEnabled(!namnsoek->isVisible()); });
+    ComboBoxFabrikant->clear();
+    for (const auto& [caption, fragment] : FoodSearch::manufacturers())
+        ComboBoxFabrikant->addItem(caption, fragment);
+    connect(ComboBoxFabrikant, &QComboBox::activated, this, &TForm1::ComboBoxFabrikantChange);
+    connect(CheckBoxDabas, &QCheckBox::clicked, this, &TForm1::CheckBoxDabasClick);
+    connect(ComboBoxDabas, &QComboBox::activated, this, &TForm1::ComboBoxDabasChange);
+    connect(ButtonFavoriter, &QPushButton::clicked, this, &TForm1::ButtonFavoriterClick);
+    connect(ButtonSenaste, &QPushButton::clicked, this, &TForm1::ButtonSenasteClick);
+    ButtonSenaste->setToolTip(QStringLiteral("Visa senast använda livsmedel"));
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto popupItem = [this](const char* name, const QString& caption, bool visible,
+                                  void (TForm1::*handler)()) {
+        QAction* a = PopupMenu1->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setVisible(visible);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    Visanringenper100g1 = popupItem("Visanringenper100g1", QStringLiteral("Visa näringen per 100g"),
+                                    true, &TForm1::Visanringenper100g1Click);
+    illfavoriter1 = popupItem("illfavoriter1", QStringLiteral("Lägg denna artikel i favoritlistan"),
+                              false, &TForm1::illfavoriter1Click);
+    Artikelnswww1 = popupItem("Artikelnswww1", QStringLiteral("Koppla till artikelns www"), true,
+                              &TForm1::Artikelnswww1Click);
+    tabort = popupItem("tabort", QStringLiteral("Ta bort denna artikel från favoritlistan"), true,
+                       &TForm1::tabortClick);
+    connect(PopupMenu1, &QMenu::aboutToShow, this, &TForm1::PopupMenu1Popup);
+    connect(ListBoxLivs, &QListWidget::customContextMenuRequested, this,
+            &TForm1::ListBoxLivsContextPopup);
+}
+
+void TForm1::StringGridMaltidSelectCell(int tableRowIndex, int column) {
+    if (tableRowIndex < 0 || column < 0)
+        return;
+    m_state.CurrentRow = gridRow(tableRowIndex);
+    m_state.CurrentCol = column;
+}
+
+void TForm1::StringGridMaltidClick() {
+    ListBoxVikter->hide();
+    Recalculate();
+}
+
+void TForm1::commitCell(const QString& text) {
+    // Only a typed text counts: the cells show rounded amounts, and an empty time would clear
+    // the times of every row below, so passing over a cell must not write it back.
+    const QTableWidgetItem* shown =
+        StringGridMaltid->item(tableRow(m_state.CurrentRow), m_state.CurrentCol);
+    const bool editable = m_state.CurrentCol == MealEditor::Antal ||
+                          m_state.CurrentCol == MealEditor::Gram ||
+                          m_state.CurrentCol == MealEditor::Klockan;
+    if (editable && shown && shown->text() == text)
+        return;
+    Registration::Meal& meal = m_state.registration.meal(m_state.CurrentDay, m_state.CurrentMeal);
+    const MealEditor::Commit result =
+        MealEditor::commitCell(meal, m_state.CurrentRow, m_state.CurrentCol, text);
+    if (result == MealEditor::Commit::ReadOnly)
+        m_dialogs.message(this, MealEditor::kReadOnlyMessage);
+    else if (result == MealEditor::Commit::Changed)
+        m_state.RegistrationChanged = true;
+}
+
+bool TForm1::StringGridMaltidKeyPress(QKeyEvent* key, const QString& text, bool fromEditor) {
+    if (MealGridDelegate::isSearchKey(key)) {
+        // Typing a food name into the grid searches for it.
+        Edit1->setText(key->text());
+        Edit1->setFocus();
+        Timer1->start();
+        return true;
+    }
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        commitCell(text);
+        Recalculate();
+        StringGridMaltid->setCurrentCell(tableRow(m_state.CurrentRow), MealEditor::Klockan);
+        Edit1->setFocus();
+        return true;
+    case Qt::Key_Escape:
+        Edit1->setFocus();
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        commitCell(text);
+        Recalculate();
+        if (!fromEditor)
+            return false; // the grid moves its selection itself
+        const int step = key->key() == Qt::Key_Up ? -1 : 1;
+        const int target =
+            qBound(0, tableRow(m_state.CurrentRow) + step, StringGridMaltid->rowCount() - 1);
+        StringGridMaltid->setCurrentCell(target, m_state.CurrentCol);
+        StringGridMaltid->setFocus();
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TForm1::StringGridMaltidMouseDown(const QPoint& viewportPos) {
+    ListBoxVikter->clear();
+    const int tr = StringGridMaltid->rowAt(viewportPos.y());
+    if (tr < 0) {
+        ListBoxVikter->hide();
+        return;
+    }
+    StringGridMaltid->setCurrentCell(tr, qMax(0, StringGridMaltid->currentColumn()));
+    const MealRow& row =
+        m_state.registration.row(m_state.CurrentDay, m_state.CurrentMeal, gridRow(tr));
+    ListBoxVikter->addItems(MealEditor::unitLines(row));
+    const QPoint at = StringGridMaltid->viewport()->mapTo(m_central, viewportPos);
+    const int height = ListBoxVikter->count() * ListBoxVikter->sizeHintForRow(0) +
+                       2 * ListBoxVikter->frameWidth() + 4;
+    ListBoxVikter->setGeometry(ListBoxVikter->x(), at.y() + 36, ListBoxVikter->width(), height);
+    ListBoxVikter->show();
+    ListBoxVikter->raise();
+}
+
+void TForm1::ListBoxVikterClick() {
+    const int i = ListBoxVikter->currentRow();
+    const QString line = i >= 1 ? ListBoxVikter->item(i)->text() : QString();
+    ListBoxVikter->hide();
+    if (i < 1)
+        return;
+    MealRow& row =
+        m_state.registration.row(m_state.CurrentDay, m_state.CurrentMeal, m_state.CurrentRow);
+    if (row.isEmpty() || !MealEditor::applyUnitLine(row, line))
+        return; // the waste line is only information
+    m_state.RegistrationChanged = true;
+    Recalculate();
+    StringGridMaltid->setCurrentCell(tableRow(m_state.CurrentRow), MealEditor::Antal);
+    StringGridMaltid->setFocus();
+}
+
+void TForm1::Button4Click() {
+    MealRow& row =
+        m_state.registration.row(m_state.CurrentDay, m_state.CurrentMeal, m_state.CurrentRow);
+    if (!row.isEmpty()) {
+        MealEditor::increase(row);
+        m_state.RegistrationChanged = true;
+        Recalculate();
+    }
+    Edit1->setFocus();
+}
+
+void TForm1::Button5Click() {
+    MealRow& row =
+        m_state.registration.row(m_state.CurrentDay, m_state.CurrentMeal, m_state.CurrentRow);
+    if (!row.isEmpty()) {
+        if (MealEditor::decrease(row)) {
+            m_state.RegistrationChanged = true;
+            Recalculate();
+        } else if (m_dialogs.question(this, QStringLiteral("Vill du ta bort denna rad?")) ==
+                   Dialogs::Answer::Yes) {
+            DeleteRow(m_state.CurrentRow);
+        }
+    }
+    Edit1->setFocus();
+}
+
+void TForm1::Button6Click() {
+    DeleteRow(m_state.CurrentRow);
+}
+
+void TForm1::DeleteRow(int row) {
+    m_state.registration.deleteRow(m_state.CurrentDay, m_state.CurrentMeal, row);
+    m_state.RegistrationChanged = true;
+    Recalculate();
+    Edit1->setFocus();
+}
+
+void TForm1::StringGridMaltidDragDrop(const QPoint& viewportPos) {
+    const int tr = StringGridMaltid->rowAt(viewportPos.y());
+    if (tr >= 0)
+        AddFoodToMeal(gridRow(tr), true);
+}
+
+void TForm1::setViewMode(int mode) {
+    ViewMode = mode;
+    for (int m = 0; m < Registration::kMeals; ++m) {
+        QPalette palette = mealButtons[m]->palette();
+        palette.setColor(QPalette::ButtonText,
+                         mode == 1 ? kMealColours[m]
+                                   : QApplication::palette().color(QPalette::ButtonText));
+        mealButtons[m]->setPalette(palette);
+    }
+    applyRowColours();
+    Recalculate();
+}
+
+void TForm1::applyRowColours() {
+    for (int tr = 0; tr < StringGridMaltid->rowCount(); ++tr) {
+        const QColor colour = ViewMode == 0 ? kMealColours[tr % 9] : QColor(Qt::black);
+        for (int c = 0; c < StringGridMaltid->columnCount(); ++c)
+            StringGridMaltid->item(tr, c)->setForeground(colour);
+    }
+}
+
+void TForm1::SpeedButton9Click() {
+    if (m_windows.FormDagFarger)
+        m_windows.FormDagFarger->hide();
+    setViewMode(0);
+}
+
+void TForm1::SpeedButton10Click() {
+    if (m_windows.FormDagFarger)
+        m_windows.FormDagFarger->hide();
+    setViewMode(1);
+}
+
+void TForm1::SpeedButton11Click() {
+    if (m_windows.FormDagFarger)
+        m_windows.FormDagFarger->show();
+    setViewMode(2);
+}
+
+void TForm1::buttonflyttaenhetClick() {
+    QString error;
+    if (DefaultUnitCopier::copy(m_state.database, &error) < 0) {
+        m_dialogs.message(this, error, Dialogs::Icon::Error);
+        return;
+    }
+    m_dialogs.message(this, QStringLiteral("Klart"));
+}
+
+void TForm1::AddFoodToMeal(int row, bool insert) {
+    const int i = ListBoxLivs->currentRow();
+    if (i < 0 || i >= m_foodList.size())
+        return;
+    const bool survey = m_windows.FormForskning && m_windows.FormForskning->isVisible();
+    const FoodAdder::Result result = FoodAdder::AddFoodToMeal(
+        m_state, m_foodList.lines.at(i), m_foodList.companions.at(i), row, insert, survey);
+    if (result.showHint) {
+        MemoHogerklick->show();
+        MemoHogerklick->raise();
+        TimerHogerKlick->start();
+    }
+    for (const QString& message : result.messages)
+        m_dialogs.message(this, message);
+    if (result.status == FoodAdder::Status::NoCode || result.status == FoodAdder::Status::MealFull)
+        return;
+    if (result.status != FoodAdder::Status::Added) {
+        Recalculate(); // the pick lists and the changed mark did change
+        return;
+    }
+    StringGridMaltid->setCurrentCell(tableRow(result.row), MealEditor::Gram);
+    Recalculate();
+    StringGridMaltid->setFocus();
+    if (result.tabletHint)
+        m_dialogs.message(this, FoodRowBuilder::kTabletHint);
+}
+
+int TForm1::BuildFoodList(const QString& text) {
+    ComboBoxSLVgrupp->setCurrentIndex(0);
+    ComboBoxFabrikant->setCurrentIndex(0);
+    FoodList list;
+    const int hits =
+        FoodSearch::BuildFoodList(m_state.catalogue, text, CheckBoxDabas->isChecked(), &list);
+    if (hits < 0)
+        return 0;
+    ListShows = QStringLiteral("namn");
+    showFoodList(list);
+    return hits;
+}
+
+void TForm1::selectFirstFoodLine() {
+    if (ListBoxLivs->count() == 0)
+        return;
+    // The first line that is a food, so that Enter adds it rather than a heading.
+    for (int i = 0; i < m_foodList.size(); ++i) {
+        if (!FoodSearch::codeOfCompanion(m_foodList.companions.at(i)).isEmpty()) {
+            ListBoxLivs->setCurrentRow(i);
+            return;
+        }
+    }
+    ListBoxLivs->setCurrentRow(0);
+}
+
+void TForm1::Timer1Timer() {
+    Timer1->stop();
+    BuildFoodList(Edit1->text());
+}
+
+void TForm1::addClockRow(const QString& text) {
+    Registration::Meal& meal = m_state.registration.meal(m_state.CurrentDay, m_state.CurrentMeal);
+    if (MealEditor::addClockRow(meal, text) < 0) {
+        m_dialogs.message(this, FoodAdder::kMealFullMessage);
+        return;
+    }
+    m_state.RegistrationChanged = true;
+    Recalculate();
+}
+
+void TForm1::Edit1Enter() {
+    const QString text = Edit1->text();
+    if (CheckBoxSnabbSok->isChecked()) {
+        if (text.contains(QLatin1Char(':'))) {
+            Timer1->stop();
+            addClockRow(text);
+            return;
+        }
+        if (Timer1->isActive()) // Enter before the quick search fired: search now
+            Timer1Timer();
+        selectFirstFoodLine();
+        ListBoxLivs->setFocus();
+        return;
+    }
+    if (text.contains(QLatin1Char(':'))) {
+        addClockRow(text);
+        return;
+    }
+    if (text.size() < 2) {
+        m_dialogs.message(this, kShortSearch);
+        return;
+    }
+    const FoodAdder::Result added = FoodAdder::addByCode(m_state, text);
+    if (added.status == FoodAdder::Status::MealFull) {
+        m_dialogs.message(this, added.messages.join(QLatin1Char('\n')));
+        return;
+    }
+    if (added.status == FoodAdder::Status::Added) {
+        StringGridMaltid->setCurrentCell(tableRow(added.row), MealEditor::Gram);
+        Recalculate();
+        StringGridMaltid->setFocus();
+        return;
+    }
+    const int hits = BuildFoodList(text);
+    LastSearch = text;
+    selectFirstFoodLine();
+    ComboBoxDabas->setCurrentIndex(0);
+    ComboBoxFabrikant->setCurrentIndex(0);
+    if (hits > 0) {
+        ListBoxLivs->setFocus();
+    } else {
+        Edit1->clear();
+        Edit1->setFocus();
+    }
+}
+
+void TForm1::namnsoekClick() {
+    const std::optional<QString> text =
+        m_dialogs.inputText(this, QStringLiteral("Skriv ett ord att söka på (t.ex. soppa)"),
+                            QStringLiteral("Sökord+ENTER"));
+    if (!text)
+        return;
+    if (text->size() < 2) {
+        m_dialogs.message(this, kShortSearch);
+        return;
+    }
+    BuildFoodList(*text);
+    LastSearch = *text;
+    selectFirstFoodLine();
+    ComboBoxDabas->setCurrentIndex(0);
+    ComboBoxFabrikant->setCurrentIndex(0);
+    ListBoxLivs->setFocus();
+}
+
+void TForm1::FilterByManufacturer(const QString& fragment) {
+    FoodList list;
+    if (FoodSearch::FilterByManufacturer(m_state.catalogue, fragment, &list)) {
+        ListShows = QStringLiteral("fabrikant");
+        showFoodList(list);
+    }
+}
+
+void TForm1::ComboBoxFabrikantChange(int index) {
+    ComboBoxDabas->setCurrentIndex(0);
+    ComboBoxSLVgrupp->setCurrentIndex(0);
+    FilterByManufacturer(ComboBoxFabrikant->itemData(index).toString());
+    if (ListBoxLivs->count() > 0)
+        ListBoxLivs->setCurrentRow(0);
+    ListBoxLivs->setFocus();
+}
+
+void TForm1::CheckBoxDabasClick() {
+    m_dialogs.message(this, QStringLiteral("OBS! Dabas-produkter är ofta ofullständigt deklarerade "
+                                           "och produkter kan utgå i kommande uppdateringar"));
+    if (m_state.catalogue.DabasLoaded) {
+        ComboBoxDabas->setVisible(!ComboBoxDabas->isVisible());
+    } else {
+        TimerDabasInlasning->start();
+        StatusBar1->show();
+    }
+    BuildFoodList(LastSearch);
+}
+
+void TForm1::ComboBoxDabasChange(int index) {
+    BuildFoodList(QStringLiteral("/") + ComboBoxDabas->itemText(index));
+    selectFirstFoodLine();
+    ComboBoxSLVgrupp->setCurrentIndex(0);
+    ComboBoxFabrikant->setCurrentIndex(0);
+    ListBoxLivs->setFocus();
+}
+
+void TForm1::showPickList(const PickList& list) {
+    FoodList shown;
+    shown.lines = list.names();
+    shown.companions = list.companions();
+    showFoodList(shown);
+    if (ListBoxLivs->count() > 0)
+        ListBoxLivs->setCurrentRow(0);
+    ListBoxLivs->setFocus();
+}
+
+void TForm1::showMealTypeList(int meal) {
+    // Only the first four buttons, and only when their meal type is already shown.
+    if (meal > 3 || FoodAdder::mealType(m_state.CurrentMeal) != meal)
+        return;
+    showPickList(m_state.MealTypeFoods[std::size_t(meal)]);
+}
+
+void TForm1::ButtonFavoriterClick() {
+    ListShows = QStringLiteral("favorit");
+    showPickList(m_state.Favourites);
+}
+
+void TForm1::ButtonSenasteClick() {
+    showPickList(m_state.RecentFoods);
+}
+
+void TForm1::ListBoxLivsContextPopup(const QPoint& pos) {
+    const QModelIndex index = ListBoxLivs->indexAt(pos);
+    PopupIndex = index.isValid() ? index.row() : -1;
+    PopupCode.clear();
+    if (PopupIndex >= 0 && PopupIndex < m_foodList.size())
+        PopupCode = FoodSearch::codeOfCompanion(m_foodList.companions.at(PopupIndex));
+    PopupMenu1->popup(ListBoxLivs->viewport()->mapToGlobal(pos));
+}
+
+void TForm1::PopupMenu1Popup() {
+    tabort->setVisible(ListShows == QLatin1String("favorit"));
+}
+
+void TForm1::Visanringenper100g1Click() {
+    if (PopupCode.isEmpty() || !m_windows.FormVisaNv)
+        return;
+    m_windows.FormVisaNv->show();
+    m_windows.FormVisaNv->raise();
+}
+
+void TForm1::illfavoriter1Click() {
+    if (PopupIndex < 0 || PopupIndex >= m_foodList.size() ||
+        FoodSearch::codeOfCompanion(m_foodList.companions.at(PopupIndex)).isEmpty())
+        return;
+    m_state.Favourites.add(m_foodList.lines.at(PopupIndex), m_foodList.companions.at(PopupIndex));
+}
+
+void TForm1::Artikelnswww1Click() {
+    const QString url = FoodSearch::articleUrl(PopupCode, m_state.fabrikant, m_state.DabasHost);
+    if (!url.isEmpty())
+        QDesktopServices::openUrl(QUrl(url));
+}
+
+void TForm1::tabortClick() {
+    if (ListShows != QLatin1String("favorit") || PopupIndex < 0 ||
+        PopupIndex >= m_state.Favourites.size())
+        return;
+    m_state.Favourites.removeAt(PopupIndex);
+    ButtonFavoriterClick();
+}
+
+void TForm1::loadPickLists() {
+    m_state.Favourites.read(QDir(m_state.ProgramDir).filePath(QStringLiteral("favoriter.txt")));
+    ListShows = QStringLiteral("senaste");
+    m_state.RecentFoods.read(m_state.dataPath(QStringLiteral("senaste.txt")));
+}
+
+void TForm1::writeFavourites() {
+    if (m_state.Favourites.isEmpty())
+        return;
+    // A favourites file that cannot be written must not keep the program from closing.
+    m_state.Favourites.write(QDir(m_state.ProgramDir).filePath(QStringLiteral("favoriter.txt")));
+}
 
 // Results: engine refresh, charts, norm, nutrient selection, settings.
 

@@ -11,6 +11,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -25,6 +26,8 @@ class QToolButton;
 class QChartView;
 
 namespace vexamat {
+
+class PickList;
 
 // The main window: the meal buttons, the day box, the meal grid, the food list and the
 // menus. Its creation handler (FormCreate) loads what every other window reads.
@@ -146,6 +149,52 @@ public:
     int ViewMode = 0;
 
     // Meal grid, adding a food, food search and pick lists.
+    void StringGridMaltidSelectCell(int tableRowIndex, int column);
+    void StringGridMaltidClick();
+    // A key typed into the grid (with the text of the cell, or of its open editor); true
+    // when it was dealt with here.
+    bool StringGridMaltidKeyPress(QKeyEvent* key, const QString& text, bool fromEditor);
+    void StringGridMaltidMouseDown(const QPoint& viewportPos);
+    void StringGridMaltidDragDrop(const QPoint& viewportPos);
+    void ListBoxVikterClick();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void buttonflyttaenhetClick();
+    void DeleteRow(int row);
+    void AddFoodToMeal(int row, bool insert);
+    int BuildFoodList(const QString& text);
+    void Edit1Enter();
+    void Timer1Timer();
+    void namnsoekClick();
+    void FilterByManufacturer(const QString& fragment);
+    void ComboBoxFabrikantChange(int index);
+    void CheckBoxDabasClick();
+    void ComboBoxDabasChange(int index);
+    void ButtonFavoriterClick();
+    void ButtonSenasteClick();
+    void ListBoxLivsContextPopup(const QPoint& pos);
+    void PopupMenu1Popup();
+    void Visanringenper100g1Click();
+    void illfavoriter1Click();
+    void Artikelnswww1Click();
+    void tabortClick();
+    // favoriter.txt and senaste.txt: read at start, the favourites written back on exit.
+    void loadPickLists();
+    void writeFavourites();
+
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Visanringenper100g1 = nullptr;
+    QAction* illfavoriter1 = nullptr;
+    QAction* Artikelnswww1 = nullptr;
+    QAction* tabort = nullptr;
+    QString ListShows = QStringLiteral("senaste");
+    QString LastSearch;
+    int PopupIndex = -1;
+    QString PopupCode;
 
     // Results: engine refresh, charts, norm, nutrient selection, settings.
 
@@ -158,6 +207,14 @@ protected:
 
 private:
     void createControls();
+    void setupMealEditing();
+    void showPickList(const PickList& list);
+    void showMealTypeList(int meal);
+    void selectFirstFoodLine();
+    void addClockRow(const QString& text);
+    void commitCell(const QString& text);
+    void setViewMode(int mode);
+    void applyRowColours();
     void createMenus();
     QAction* addMenuItem(QMenu* menu, const QString& objectName, const QString& caption,
                          bool visible, void (TForm1::*handler)() = nullptr);

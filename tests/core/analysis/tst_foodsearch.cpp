@@ -1,0 +1,156 @@
+#include "analysis/FoodSearch.h"
+#include "catalogue/FoodTable.h"
+
+#include <QTest>
+
+using namespace vexamat;
+
+namespace {
+
+FoodRecord food(const QString& kod, const QString& name,
+                const QString& portion = QStringLiteral("100"),
+                const QString& unit = QStringLiteral("g")) {
+    FoodRecord f;
+    f.kod = kod;
+    f.livsmedel = name;
+    f.portionsstorlek = portion;
+    f.enhet = unit;
+    return f;
+}
+
+// A small catalogue in name order, as the tables give it.
+FoodCatalogue catalogue() {
+    FoodCatalogue c;
+    c.MainFoods = {food("1_201", "Filmjölk fett 3%", "103", "dl"),
+                   food("1_202", "Gröt havre", "250", "port"),
+                   food("1_203", "Grötris kokt"),
+                   food("1_204", "Mjölk fett 3%", "103", "dl"),
+                   food("1_205", "Risgrynsgröt"),
+                   food("1_206", "Ägg kokt", "60", "st")};
+    c.MainFoods[1].grupp1 = QStringLiteral("Gröt och välling");
+    c.MainFoods[2].grupp1 = QStringLiteral("Gröt och välling");
+    c.FabrikantFoods = {food("Abbo001", "Demo gröt vanilj"), food("Nest001", "Välling fullkorn"),
+                        food("NEST002", "Mjölk fil dryck")};
+    c.EgnaFoods = {food("egna001", "Gröt mormors"), food("egna005", "RESERV")};
+    c.DabasFoods = {food("dab123", "Grötmix /Demomejeriet")};
+    return c;
+}
+
+const QString kFab = QStringLiteral("                         --- FABRIKANTER ---");
+const QString kEgna = QStringLiteral("                         --- EGNA VÄRDEN ---");
+const QString kDabas = QStringLiteral("                         --- DABAS ---");
+const QString kDabasOff = QStringLiteral("                         --- DABAS EJ AKTIVERAD ---");
+
+} // namespace
+
+class TestFoodSearch : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void buildFoodList_data();
+    void buildFoodList();
+    void companionLinesFollowTheirLines();
+    void emptyTextKeepsTheList();
+    void filterByManufacturer_data();
+    void filterByManufacturer();
+    void dabasArticleUrl();
+    void articleUrlOfAManufacturersFood();
+};
+
+void TestFoodSearch::buildFoodList_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("dabas");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("hits");
+
+    QTest::newRow("prefix before contained, each section")
+        << "gröt" << true
+        << QStringList{"Gröt havre",           "Grötris kokt", "Risgrynsgröt", kFab,
+                       "Demo gröt vanilj",     kEgna,          "Gröt mormors", kDabas,
+                       "Grötmix /Demomejeriet"}
+        << 6;
+    QTest::newRow("two words in any order")
+        << "fil mjölk" << true
+        << QStringList{"Filmjölk fett 3%", kFab, "Mjölk fil dryck", kEgna, kDabas} << 2;
+    QTest::newRow("no hits") << "xyz" << true
+                             << QStringList{kFab, kEgna, kDabas, "Ingen träff på  XYZ"} << 0;
+    QTest::newRow("dabas off") << "grötmix" << false
+                               << QStringList{kFab, kEgna, kDabasOff, "Ingen träff på  GRÖTMIX"}
+                               << 0;
+    QTest::newRow("å ä ö upper-cased")
+        << "ÄGG" << true << QStringList{"Ägg kokt", kFab, kEgna, kDabas} << 1;
+    QTest::newRow("placeholders only in the contained pass")
+        << "reserv" << true << QStringList{kFab, kEgna, kDabas, "Ingen träff på  RESERV"} << 0;
+    QTest::newRow("placeholder contained")
+        << "eserv" << true << QStringList{kFab, kEgna, "RESERV", kDabas} << 1;
+    QTest::newRow("brand filter") << "/demomejeriet" << true
+                                  << QStringList{kFab, kEgna, kDabas, "Grötmix /Demomejeriet"} << 1;
+}
+
+void TestFoodSearch::buildFoodList() {
+    QFETCH(QString, text);
+    QFETCH(bool, dabas);
+    QFETCH(QStringList, lines);
+    QFETCH(int, hits);
+    FoodList list;
+    QCOMPARE(FoodSearch::BuildFoodList(catalogue(), text, dabas, &list), hits);
+    QCOMPARE(list.lines, lines);
+    QCOMPARE(list.companions.size(), list.lines.size());
+}
+
+void TestFoodSearch::companionLinesFollowTheirLines() {
+    FoodList list;
+    FoodSearch::BuildFoodList(catalogue(), QStringLiteral("gröt h"), false, &list);
+    QCOMPARE(list.companions,
+             (QStringList{"Gröt havre{1_202}250@port", " --- FABRIKANTER ---",
+                          " --- EGNA VÄRDEN ---", "         --- DABAS EJ AKTIVERAD ---"}));
+    FoodSearch::BuildFoodList(catalogue(), QStringLiteral("qq"), true, &list);
+    QCOMPARE(list.companions.last(), QString());
+    QCOMPARE(FoodSearch::codeOfCompanion(list.companions.last()), QString());
+    QCOMPARE(FoodSearch::codeOfCompanion(QStringLiteral(" --- DABAS ---")), QString());
+}
+
+void TestFoodSearch::emptyTextKeepsTheList() {
+    FoodList list;
+    list.lines << QStringLiteral("kvar");
+    list.companions << QStringLiteral("kvar{1}1@g");
+    QCOMPARE(FoodSearch::BuildFoodList(catalogue(), QString(), true, &list), -1);
+    QCOMPARE(list.lines, QStringList{QStringLiteral("kvar")});
+}
+
+void TestFoodSearch::filterByManufacturer_data() {
+    QTest::addColumn<QString>("fragment");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("letter case ignored")
+        << "Nest" << QStringList{"Välling fullkorn", "Mjölk fil dryck"};
+    QTest::newRow("heading matches nothing") << "Fabrikanter" << QStringList{};
+}
+
+void TestFoodSearch::filterByManufacturer() {
+    QFETCH(QString, fragment);
+    QFETCH(QStringList, lines);
+    FoodList list;
+    QVERIFY(FoodSearch::FilterByManufacturer(catalogue(), fragment, &list));
+    QCOMPARE(list.lines, lines);
+    QCOMPARE(FoodSearch::manufacturers().at(13),
+             (QPair<QString, QString>{QStringLiteral("Novartis"), QStringLiteral("NMN")}));
+}
+
+void TestFoodSearch::dabasArticleUrl() {
+    QCOMPARE(FoodSearch::dabasArticleUrl(QStringLiteral("dab12345678"),
+                                         QStringLiteral("https://dabas.example/")),
+             QStringLiteral(
+                 "https://dabas.example/PublicDb/PublicArticle.aspx?typ=PB&GTIN=00000012345678"));
+    FoodTable closed;
+    QCOMPARE(FoodSearch::articleUrl(QStringLiteral("dab07310000000001"), closed,
+                                    QStringLiteral("https://h")),
+             QStringLiteral("https://h/PublicDb/PublicArticle.aspx?typ=PB&GTIN=07310000000001"));
+}
+
+void TestFoodSearch::articleUrlOfAManufacturersFood() {
+    FoodTable closed;
+    QCOMPARE(FoodSearch::articleUrl(QStringLiteral("Abbo001"), closed, QStringLiteral("https://h")),
+             QString());
+}
+
+QTEST_GUILESS_MAIN(TestFoodSearch)
+#include "tst_foodsearch.moc"

@@ -1,0 +1,488 @@
+#include "AppState.h"
+#include "support/MainWindowFixture.h"
+#include "ui/app/TForm1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace vexamat;
+
+namespace {
+
+// Types text key by key, also å, ä and ö, which QTest::keyClicks cannot.
+void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
+                            Qt::NoModifier);
+}
+
+} // namespace
+
+// Receives the addresses the program opens instead of the desktop's browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class TestMealGrid : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void quickSearchAndDoubleClick();
+    void oneSearchPerBurstOfTyping();
+    void antalAndGramCommit_data();
+    void antalAndGramCommit();
+    void arrowInReadOnlyColumn();
+    void passingOverCellsChangesNothing();
+    void letterInTheGridStartsASearch();
+    void clockTimeCarriesDown();
+    void unitListOnRightClick();
+    void increaseAndDecrease();
+    void dropInsertsAtTheRow();
+    void mealsAndDays();
+    void mealTypePickList();
+    void headingLineAddsNothing();
+    void quickSearchOffAddsATypedCode();
+    void searchByName();
+    void favouritesWrittenOnExit();
+    void brokenPickListFiles();
+    void articleLinkOfADabasFood();
+    void viewModeColours();
+    void moveDefaultUnit();
+
+private:
+    TForm1* form() { return m_fx->form(); }
+    QTableWidget* grid() { return form()->StringGridMaltid; }
+    QListWidget* list() { return form()->ListBoxLivs; }
+    const MealRow& row(int r, int meal = -1) {
+        return m_fx->state->registration.row(m_fx->state->CurrentDay,
+                                             meal < 0 ? m_fx->state->CurrentMeal : meal, r);
+    }
+    void search(const QString& text) {
+        form()->Edit1->clear();
+        typeText(form()->Edit1, text);
+        QTRY_VERIFY(!form()->Timer1->isActive());
+    }
+    // Searches and double-clicks the first line that is the named food.
+    void addFood(const QString& text, const QString& name) {
+        search(text);
+        const QList<QListWidgetItem*> items = list()->findItems(name, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(name));
+        list()->setCurrentItem(items.first());
+        const QRect rect = list()->visualItemRect(items.first());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    QLineEdit* openEditor(int tableRow, int column, const QString& firstKey) {
+        grid()->setCurrentCell(tableRow, column);
+        typeText(grid(), firstKey);
+        return grid()->viewport()->findChild<QLineEdit*>();
+    }
+    QPoint cellCenter(int tableRow, int column) {
+        return grid()->visualRect(grid()->model()->index(tableRow, column)).center();
+    }
+
+    std::unique_ptr<MainWindowFixture> m_fx;
+};
+
+void TestMealGrid::init() {
+    m_fx = std::make_unique<MainWindowFixture>();
+    QVERIFY(m_fx->data.isValid());
+    QCOMPARE(m_fx->startResult(), WindowSet::Result::Ok);
+    form()->show();
+    form()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form()));
+}
+
+void TestMealGrid::cleanup() {
+    m_fx.reset();
+}
+
+void TestMealGrid::quickSearchAndDoubleClick() {
+    search(QStringLiteral("mjölk"));
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("Mjölk fett 3%"));
+    QCOMPARE(form()->ListShows, QStringLiteral("namn"));
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    QCOMPARE(row(1).kod, QStringLiteral("1_101"));
+    QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Mjölk fett 3%"));
+    QCOMPARE(grid()->item(0, 1)->text(), QStringLiteral("1,0"));
+    QCOMPARE(grid()->item(0, 2)->text(), QStringLiteral("dl"));
+    QCOMPARE(grid()->item(0, 3)->text(), QStringLiteral("103"));
+    QCOMPARE(grid()->currentRow(), 0);
+    QCOMPARE(grid()->currentColumn(), 3);
+    QVERIFY(form()->MemoHogerklick->isVisible());
+    QVERIFY(form()->TimerHogerKlick->isActive());
+    QVERIFY(m_fx->state->RegistrationChanged);
+    QCOMPARE(m_fx->state->RecentFoods.names(), QStringList{QStringLiteral("Mjölk fett 3%")});
+    QVERIFY(m_fx->dialogs.messages.isEmpty());
+}
+
+void TestMealGrid::oneSearchPerBurstOfTyping() {
+    form()->Edit1->clear();
+    typeText(form()->Edit1, QStringLiteral("gr"));
+    QVERIFY(form()->Timer1->isActive());
+    const int before = list()->count();
+    QTest::qWait(200);
+    typeText(form()->Edit1, QStringLiteral("ö"));
+    QCOMPARE(list()->count(), before); // not searched yet
+    QTRY_VERIFY(!form()->Timer1->isActive());
+    // The search ran once, on the text present when it fired.
+    QVERIFY(list()->item(list()->count() - 1)->text() != QStringLiteral("Ingen träff på  GR"));
+    for (int i = 0; i < list()->count(); ++i) {
+        const QString line = list()->item(i)->text();
+        QVERIFY2(line.startsWith(QLatin1String("    ")) ||
+                     line.toUpper().contains(QStringLiteral("GRÖ")),
+                 qPrintable(line));
+    }
+}
+
+void TestMealGrid::antalAndGramCommit_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<float>("gram");
+    QTest::addColumn<QString>("gramCell");
+    QTest::newRow("antal 1,5") << 1 << "1,5" << 154.5f << "155";
+    QTest::newRow("gram 45") << 3 << "45" << 45.0f << "45";
+    QTest::newRow("not a number") << 3 << "1,,5" << 0.0f << "-";
+}
+
+void TestMealGrid::antalAndGramCommit() {
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(float, gram);
+    QFETCH(QString, gramCell);
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    m_fx->state->RegistrationChanged = false;
+    QLineEdit* editor = openEditor(0, column, typed.left(1));
+    QVERIFY(editor);
+    typeText(editor, typed.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(row(1).gram, gram);
+    QCOMPARE(grid()->item(0, 3)->text(), gramCell);
+    QCOMPARE(grid()->currentColumn(), 4);
+    QVERIFY(m_fx->state->RegistrationChanged);
+}
+
+void TestMealGrid::arrowInReadOnlyColumn() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    grid()->setCurrentCell(0, 0);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QCOMPARE(m_fx->dialogs.messages,
+             QStringList{QStringLiteral("Du kan inte ändra i denna kolumn")});
+    QCOMPARE(grid()->currentRow(), 1);
+    QCOMPARE(row(1).livsmedel, QStringLiteral("Mjölk fett 3%"));
+}
+
+void TestMealGrid::passingOverCellsChangesNothing() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    m_fx->state->registration.row(0, 0, 1).gram = 150.0f; // Antal shows 1,5, which is 154,5 g
+    m_fx->state->registration.row(0, 0, 2).klockan = QStringLiteral("08:00");
+    form()->Recalculate();
+    m_fx->state->RegistrationChanged = false;
+    for (int column : {1, 3, 4}) {
+        grid()->setCurrentCell(0, column);
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QTest::keyClick(grid(), Qt::Key_Up);
+    }
+    grid()->setCurrentCell(0, 4);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    QCOMPARE(row(1).gram, 150.0f);
+    QCOMPARE(row(2).klockan, QStringLiteral("08:00"));
+    QVERIFY(!m_fx->state->RegistrationChanged);
+    QVERIFY(m_fx->dialogs.messages.isEmpty());
+}
+
+void TestMealGrid::letterInTheGridStartsASearch() {
+    grid()->setCurrentCell(0, 3);
+    typeText(grid(), QStringLiteral("b"));
+    QCOMPARE(form()->Edit1->text(), QStringLiteral("b"));
+    QVERIFY(form()->Timer1->isActive());
+    QVERIFY(row(1).isEmpty());
+    // A digit edits the cell instead.
+    QLineEdit* editor = openEditor(0, 3, QStringLiteral("5"));
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), QStringLiteral("5"));
+}
+
+void TestMealGrid::clockTimeCarriesDown() {
+    for (int i = 0; i < 6; ++i)
+        addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    QLineEdit* editor = openEditor(2, 4, QStringLiteral("0"));
+    QVERIFY(editor);
+    typeText(editor, QStringLiteral("8:30"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(grid()->item(1, 4)->text(), QString());
+    for (int tr = 2; tr < 6; ++tr)
+        QCOMPARE(grid()->item(tr, 4)->text(), QStringLiteral("08:30"));
+    QCOMPARE(row(7).tidslot, 34);
+    // The next food takes the time of the row above it.
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    QCOMPARE(grid()->item(6, 4)->text(), QStringLiteral("08:30"));
+}
+
+void TestMealGrid::unitListOnRightClick() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cellCenter(0, 0));
+    QListWidget* units = form()->ListBoxVikter;
+    QVERIFY(units->isVisible());
+    QStringList lines;
+    for (int i = 0; i < units->count(); ++i)
+        lines << units->item(i)->text();
+    QCOMPARE(lines, (QStringList{"Mjölk fett 3%", "206 g/glas", "15  g/msk", "5   g/tsk"}));
+    QTest::mouseClick(units->viewport(), Qt::LeftButton, {},
+                      units->visualItemRect(units->item(1)).center());
+    QVERIFY(!units->isVisible());
+    QCOMPARE(row(1).enhet, QStringLiteral("glas"));
+    QCOMPARE(row(1).gram, 206.0f);
+    QCOMPARE(grid()->item(0, 2)->text(), QStringLiteral("glas"));
+    QCOMPARE(grid()->currentColumn(), 1);
+}
+
+void TestMealGrid::increaseAndDecrease() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    QTest::mouseClick(form()->Button4, Qt::LeftButton);
+    QCOMPARE(grid()->item(0, 3)->text(), QStringLiteral("113"));
+    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    QCOMPARE(grid()->item(0, 3)->text(), QStringLiteral("93"));
+    // Down to less than a step: asked, and No keeps the row.
+    m_fx->state->registration.row(0, 0, 1).gram = 10;
+    m_fx->dialogs.queueAnswer(Dialogs::Answer::No);
+    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    QCOMPARE(m_fx->dialogs.questions, QStringList{QStringLiteral("Vill du ta bort denna rad?")});
+    QCOMPARE(row(1).gram, 10.0f);
+    m_fx->dialogs.queueAnswer(Dialogs::Answer::Yes);
+    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    QVERIFY(row(1).isEmpty());
+    QCOMPARE(grid()->item(0, 0)->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), form()->Edit1);
+    // "Ta bort rad" removes the current row at once, the rows below move up.
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
+    grid()->setCurrentCell(0, 0);
+    QTest::mouseClick(form()->Button6, Qt::LeftButton);
+    QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Filmjölk fett 3%"));
+    QCOMPARE(grid()->item(1, 0)->text(), QString());
+    QCOMPARE(m_fx->dialogs.questions.size(), 2);
+}
+
+void TestMealGrid::dropInsertsAtTheRow() {
+    for (const char* name :
+         {"Mjölk fett 3%", "Filmjölk fett 3%", "Yoghurt naturell fett 3%", "Fruktyoghurt fett 2%"})
+        addFood(QString::fromUtf8(name).left(4), QString::fromUtf8(name));
+    search(QStringLiteral("vispgr"));
+    list()->setCurrentRow(0);
+    QMimeData* mime = list()->model()->mimeData({list()->currentIndex()});
+    const QPoint at = cellCenter(1, 0);
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, {});
+    QApplication::sendEvent(grid()->viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, {});
+    QApplication::sendEvent(grid()->viewport(), &drop);
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    delete mime;
+    QStringList names;
+    for (int tr = 0; tr < 6; ++tr)
+        names << grid()->item(tr, 0)->text();
+    QCOMPARE(names, (QStringList{"Mjölk fett 3%", "Vispgrädde fett 40%", "Filmjölk fett 3%",
+                                 "Yoghurt naturell fett 3%", "Fruktyoghurt fett 2%", ""}));
+    QCOMPARE(list()->count() > 0, true); // the food stays in the list
+}
+
+void TestMealGrid::mealsAndDays() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    QTest::mouseClick(form()->mealButtons[2], Qt::LeftButton);
+    QCOMPARE(m_fx->state->CurrentMeal, 2);
+    QCOMPARE(grid()->item(0, 0)->text(), QString());
+    addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
+    QCOMPARE(row(1, 2).kod, QStringLiteral("1_104"));
+    form()->ComboBox1->setCurrentIndex(3);
+    Q_EMIT form()->ComboBox1->activated(3);
+    QCOMPARE(m_fx->state->CurrentDay, 3);
+    QCOMPARE(m_fx->state->CurrentMeal, 2);
+    QCOMPARE(grid()->item(0, 0)->text(), QString());
+    form()->ComboBox1->setCurrentIndex(0);
+    Q_EMIT form()->ComboBox1->activated(0);
+    QTest::mouseClick(form()->mealButtons[0], Qt::LeftButton);
+    QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Mjölk fett 3%"));
+}
+
+void TestMealGrid::mealTypePickList() {
+    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
+    // Lunch shown: the breakfast button only switches the meal.
+    QTest::mouseClick(form()->mealButtons[1], Qt::LeftButton);
+    search(QStringLiteral("ägg"));
+    QTest::mouseClick(form()->mealButtons[0], Qt::LeftButton);
+    QCOMPARE(m_fx->state->CurrentMeal, 0);
+    QVERIFY(list()->item(0)->text() != QStringLiteral("Filmjölk fett 3%"));
+    // Breakfast shown: the button lists the foods used at breakfast.
+    QTest::mouseClick(form()->mealButtons[0], Qt::LeftButton);
+    QCOMPARE(list()->count(), 2);
+    QCOMPARE(list()->item(0)->text(), QStringLiteral("Filmjölk fett 3%"));
+    QCOMPARE(list()->currentRow(), 0);
+    QTest::keyClick(list(), Qt::Key_Return);
+    QCOMPARE(row(3).kod, QStringLiteral("1_104"));
+}
+
+void TestMealGrid::headingLineAddsNothing() {
+    search(QStringLiteral("qqq"));
+    QCOMPARE(list()->item(list()->count() - 1)->text(), QStringLiteral("Ingen träff på  QQQ"));
+    for (int i = 0; i < list()->count(); ++i) {
+        list()->setCurrentRow(i);
+        QTest::mouseClick(form()->Button3, Qt::LeftButton);
+    }
+    QVERIFY(row(1).isEmpty());
+    QVERIFY(m_fx->state->RecentFoods.isEmpty());
+    QVERIFY(!m_fx->state->RegistrationChanged);
+    QVERIFY(m_fx->dialogs.messages.isEmpty());
+}
+
+void TestMealGrid::quickSearchOffAddsATypedCode() {
+    form()->CheckBoxSnabbSok->setChecked(false);
+    form()->Edit1->setText(QStringLiteral("m"));
+    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    QCOMPARE(m_fx->dialogs.messages,
+             QStringList{QStringLiteral("Minst två tecken behövs för att söka")});
+    form()->Edit1->setText(QStringLiteral("1101"));
+    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    QCOMPARE(row(1).kod, QStringLiteral("1_101"));
+    QCOMPARE(grid()->currentColumn(), 3);
+    QVERIFY(m_fx->state->RecentFoods.isEmpty());
+    form()->Edit1->setText(QStringLiteral("12:00 lunch"));
+    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    QCOMPARE(grid()->item(1, 0)->text(), QStringLiteral("12:00 lunch"));
+    form()->Edit1->setText(QStringLiteral("zzzz"));
+    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    QCOMPARE(form()->LastSearch, QStringLiteral("zzzz"));
+    QCOMPARE(form()->Edit1->text(), QString());
+    QVERIFY(!form()->Timer1->isActive());
+}
+
+void TestMealGrid::searchByName() {
+    m_fx->dialogs.queueInput(QStringLiteral("y"));
+    m_fx->dialogs.queueInput(QStringLiteral("yoghurt"));
+    form()->namnsoek->trigger();
+    QCOMPARE(m_fx->dialogs.messages,
+             QStringList{QStringLiteral("Minst två tecken behövs för att söka")});
+    QCOMPARE(m_fx->dialogs.prompts.first(),
+             QStringLiteral("Skriv ett ord att söka på (t.ex. soppa)|Sökord+ENTER"));
+    QTest::keySequence(form(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    QCOMPARE(form()->LastSearch, QStringLiteral("yoghurt"));
+    QCOMPARE(list()->currentItem()->text(), QStringLiteral("Yoghurt naturell fett 3%"));
+}
+
+void TestMealGrid::favouritesWrittenOnExit() {
+    const QString path = m_fx->data.filePath(QStringLiteral("favoriter.txt"));
+    QFile::remove(path);
+    form()->close(); // no favourites: nothing written
+    QVERIFY(!QFile::exists(path));
+    search(QStringLiteral("mjölk"));
+    form()->ListBoxLivsContextPopup(list()->visualItemRect(list()->item(0)).center());
+    form()->PopupMenu1->hide();
+    QCOMPARE(form()->PopupCode, QStringLiteral("1_101"));
+    form()->illfavoriter1->trigger();
+    QTest::mouseClick(form()->ButtonFavoriter, Qt::LeftButton);
+    QCOMPARE(form()->ListShows, QStringLiteral("favorit"));
+    QCOMPARE(list()->count(), 1);
+    form()->close();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Mj\xf6lk fett 3%\r\nMj\xf6lk fett 3%{1_101}103@dl\r\n"));
+    // Removing it while the favourites are shown refreshes the list.
+    form()->ListBoxLivsContextPopup(list()->visualItemRect(list()->item(0)).center());
+    form()->PopupMenu1->hide();
+    QVERIFY(form()->tabort->isVisible());
+    form()->tabort->trigger();
+    QCOMPARE(list()->count(), 0);
+    // A favourites file that cannot be written does not keep the program open.
+    m_fx->state->Favourites.add(QStringLiteral("Bröd"), QStringLiteral("Bröd{3_1}30@skiva"));
+    m_fx->state->ProgramDir = m_fx->data.filePath(QStringLiteral("saknas/mapp"));
+    form()->show();
+    QVERIFY(form()->close());
+    QVERIFY(!form()->isVisible());
+}
+
+void TestMealGrid::brokenPickListFiles() {
+    // Written before a second start on the same folder.
+    MainWindowFixture* first = m_fx.get();
+    first->data.write(QStringLiteral("senaste.txt"), QByteArray("Bröd\r\n"));
+    first->data.write(QStringLiteral("favoriter.txt"), QByteArray("Br\xf6"
+                                                                  "d\r\nBr\xf6"
+                                                                  "d{3_1}30@skiva\r\n"));
+    auto second = std::make_unique<AppState>();
+    second->DataDir = first->data.path();
+    ScriptedDialogs dialogs;
+    WindowSet windows(*second, dialogs);
+    QCOMPARE(windows.create(), WindowSet::Result::Ok);
+    QVERIFY(second->RecentFoods.isEmpty());
+    QCOMPARE(second->Favourites.names(), QStringList{QStringLiteral("Bröd")});
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void TestMealGrid::articleLinkOfADabasFood() {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    m_fx->state->DabasHost = QStringLiteral("https://dabas.example");
+    search(QStringLiteral("fruktyoghurt jord"));
+    const QList<QListWidgetItem*> items =
+        list()->findItems(QStringLiteral("Fruktyoghurt jordgubb /Demomejeriet"), Qt::MatchExactly);
+    QVERIFY(!items.isEmpty());
+    form()->ListBoxLivsContextPopup(list()->visualItemRect(items.first()).center());
+    form()->PopupMenu1->hide();
+    form()->Artikelnswww1->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(catcher.urls,
+             QList<QUrl>{QUrl(QStringLiteral("https://dabas.example/PublicDb/PublicArticle.aspx?"
+                                             "typ=PB&GTIN=02005000000010"))});
+}
+
+void TestMealGrid::viewModeColours() {
+    QCOMPARE(grid()->item(0, 0)->foreground().color(), QColor(QRgb(0x0000FF)));
+    QCOMPARE(grid()->item(9, 2)->foreground().color(), QColor(QRgb(0x0000FF)));
+    QCOMPARE(grid()->item(3, 0)->foreground().color(), QColor(QRgb(0xFF00FF)));
+    form()->SpeedButton10->click();
+    QCOMPARE(form()->ViewMode, 1);
+    QCOMPARE(grid()->item(3, 0)->foreground().color(), QColor(Qt::black));
+    QCOMPARE(form()->mealButtons[2]->palette().color(QPalette::ButtonText), QColor(QRgb(0x008000)));
+    form()->SpeedButton9->click();
+    QCOMPARE(form()->ViewMode, 0);
+    QCOMPARE(grid()->item(1, 0)->foreground().color(), QColor(QRgb(0xFF0000)));
+}
+
+void TestMealGrid::moveDefaultUnit() {
+    form()->buttonflyttaenhet->click();
+    QCOMPARE(m_fx->dialogs.messages, QStringList{QStringLiteral("Klart")});
+    const std::optional<TableRecord> food =
+        m_fx->state->livtab100.findByCode(QStringLiteral("2_104"));
+    QVERIFY(food);
+    QCOMPARE(food->number(QStringLiteral("port1")), std::optional<double>(140));
+    QCOMPARE(food->text(QStringLiteral("enhet1")), QStringLiteral("st"));
+    // The next food added carries its default unit first in the unit list.
+    addFood(QStringLiteral("fläskkotlett"), QStringLiteral("Fläskkotlett stekt"));
+    QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cellCenter(0, 0));
+    QCOMPARE(form()->ListBoxVikter->item(1)->text(), QStringLiteral("140 g/st"));
+    QCOMPARE(form()->ListBoxVikter->item(form()->ListBoxVikter->count() - 1)->text(),
+             QStringLiteral("15  % avfall"));
+}
+
+QTEST_MAIN(TestMealGrid)
+#include "tst_mealgrid.moc"
