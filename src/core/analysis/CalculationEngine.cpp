@@ -66,15 +66,11 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
     constexpr int kDays = CalculationResults::kDays;
     constexpr int kMeals = CalculationResults::kMeals;
 
-    // The need as divisor, and a 0/1 mask where a need is given, so that the row loop has
-    // no branch and never divides by a zero need.
-    NutrientValues divisor{};
-    NutrientValues hasNeed{};
-    for (int n = 0; n < kN; ++n) {
-        const bool given = in.ActiveNeed[n] > kNoNeed;
-        divisor[n] = given ? in.ActiveNeed[n] : 1.0f;
-        hasNeed[n] = given ? 1.0f : 0.0f;
-    }
+    // The reciprocal of the need, 0 where no need is given, so that the row loop has no
+    // branch and never divides by a zero need.
+    NutrientValues perNeed{};
+    for (int n = 0; n < kN; ++n)
+        perNeed[n] = in.ActiveNeed[n] > kNoNeed ? 1.0f / in.ActiveNeed[n] : 0.0f;
 
     r.SelectedCount = 0;
     for (int no = kFirstNutrientNo; no <= kLastNutrientNo; ++no) {
@@ -106,13 +102,18 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
                 const float gram = food.gram;
                 const float hundredth = 0.01f * gram;
                 mealPrice += gram * 0.001f * food.kgpris;
+                // The arrays never overlap; saying so lets the compiler vectorise.
+                const float* __restrict values = food.naring.data();
+                const float* __restrict need = perNeed.data();
+                float* __restrict sums = sum.data();
+                float* __restrict percents = rowPercent.data();
+                int* __restrict counts = missing.data();
+                for (int n = 0; n < kN; ++n)
+                    counts[n] += values[n] < 0.0f ? 1 : 0;
                 for (int n = 0; n < kN; ++n) {
-                    const float raw = food.naring[n];
-                    const bool isMissing = raw < 0.0f;
-                    const float v = isMissing ? 0.0f : raw;
-                    missing[n] += isMissing ? 1 : 0;
-                    sum[n] += hundredth * v;
-                    rowPercent[n] = gram * v / divisor[n] * hasNeed[n];
+                    const float v = std::max(values[n], 0.0f); // a missing value counts as 0
+                    sums[n] += hundredth * v;
+                    percents[n] = gram * v * need[n];
                 }
                 if (d == in.CurrentDay && currentDayValid) {
                     const int s = std::clamp(food.tidslot, 0, CalculationResults::kTimeSlots - 1);
@@ -145,7 +146,7 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
                 daySum[n] += r.MealSum[d][m][n];
                 dayMissing[n] += r.MealMissing[d][m][n];
                 r.MealPeriodSum[m][n] += r.MealSum[d][m][n];
-                r.MealPercent[d][m][n] = r.MealSum[d][m][n] * 100.0f / divisor[n] * hasNeed[n];
+                r.MealPercent[d][m][n] = r.MealSum[d][m][n] * 100.0f * perNeed[n];
             }
             r.MealEnergyShares[d][m] = computeEnergyShares(r.MealSum[d][m], in.AlcoholFactor);
         }
@@ -154,7 +155,7 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
         for (int n = 0; n < kN; ++n) {
             periodSum[n] += daySum[n];
             r.PeriodMissing[n] += dayMissing[n];
-            r.DayPercent[d][n] = daySum[n] * 100.0f / divisor[n] * hasNeed[n];
+            r.DayPercent[d][n] = daySum[n] * 100.0f * perNeed[n];
         }
         r.DayEnergyShares[d] = computeEnergyShares(daySum, in.AlcoholFactor);
     }
@@ -163,7 +164,7 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
         // its amounts without counting as a day.
         r.PeriodAverage[n] =
             r.DaysWithIntake < 1 ? 0.0f : periodSum[n] / static_cast<float>(r.DaysWithIntake);
-        r.PeriodPercent[n] = r.PeriodAverage[n] * 100.0f / divisor[n] * hasNeed[n];
+        r.PeriodPercent[n] = r.PeriodAverage[n] * 100.0f * perNeed[n];
     }
     r.PeriodEnergyShares = r.PeriodAverage[slot(nutrient::Kj)] > kEnergySharesMin
                                ? computeEnergyShares(r.PeriodAverage, in.AlcoholFactor)
