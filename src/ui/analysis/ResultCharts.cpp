@@ -112,18 +112,34 @@ void ResultCharts::draw(const ResultChartData& data) {
             values[std::clamp(s.series, 0, kSeriesCount - 1)][i] += s.value;
     }
 
-    m_series->clear();
-    QList<QBarSet*> sets;
-    for (int k = 0; k < usedSeries; ++k) {
-        auto* set = new QBarSet(QStringLiteral("Series%1").arg(k + 1));
-        set->setObjectName(QStringLiteral("Series%1").arg(k + 1));
-        set->setColor(QColor::fromRgb(seriesColour(k)));
-        set->setBorderColor(QColor::fromRgb(seriesColour(k)));
-        set->append(values[k]);
-        sets << set;
+    // Reuse the bar sets when only their values changed: the chart then moves its bars
+    // instead of building them anew, which keeps a refresh fast.
+    const QList<QBarSet*> current = m_series->barSets();
+    const bool sameShape = current.size() == usedSeries && m_categories->categories() == m_labels &&
+                           (current.isEmpty() || current.first()->count() == data.bars.size());
+    if (sameShape) {
+        for (int k = 0; k < usedSeries; ++k) {
+            QBarSet* set = current[k];
+            for (qsizetype i = 0; i < values[k].size(); ++i) {
+                if (set->at(i) != values[k][i])
+                    set->replace(i, values[k][i]);
+            }
+        }
+    } else {
+        m_series->clear();
+        QList<QBarSet*> sets;
+        for (int k = 0; k < usedSeries; ++k) {
+            const QString name = QStringLiteral("Series%1").arg(k + 1);
+            auto* set = new QBarSet(name);
+            set->setObjectName(name);
+            set->setColor(QColor::fromRgb(seriesColour(k)));
+            set->setBorderColor(QColor::fromRgb(seriesColour(k)));
+            set->append(values[k]);
+            sets << set;
+        }
+        m_categories->setCategories(m_labels);
+        m_series->append(sets); // the series owns the sets
     }
-    m_categories->setCategories(m_labels);
-    m_series->append(sets); // the series owns the sets
     showPage();
 
     fillPie(m_actual, data.actualEnergy);
