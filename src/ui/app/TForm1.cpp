@@ -265,7 +265,7 @@ void TForm1::createControls() {
     ButtonSkrivLivtab =
         makeButton("ButtonSkrivLivtab", QStringLiteral("SkrivLivtab"), {584, 488, 120, 24}, false);
     ButtonEnklare = makeButton("ButtonEnklare", QStringLiteral("Visa fler funktioner."),
-                               {460, 348, 120, 24}, true);
+                               {460, 348, 140, 24}, true);
     connect(ButtonEnklare, &QPushButton::clicked, this, &TForm1::ButtonEnklareClick);
     MemoHelp = named(new QPlainTextEdit(m_central), "MemoHelp");
     MemoHelp->setPlainText(kHelpMemoLines.join(QLatin1Char('\n')));
