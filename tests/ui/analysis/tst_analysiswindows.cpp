@@ -1,3 +1,4 @@
+#include "analysis/ResultChartBuilder.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultCharts.h"
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -214,6 +216,24 @@ private Q_SLOTS:
         // A recalculation keeps the zoom.
         form()->Recalculate();
         QCOMPARE(charts()->maximum(), 100.0);
+    }
+
+    void barsArePagedByTheChartHeight() {
+        selectOnly({15, 16, 17, 19, 20, 21, 22, 23, 24, 25, 26,
+                    27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37});
+        form()->resize(837, 760);
+        const int height = form()->ChartStapel->height();
+        const int perPage = ResultChartBuilder::FitBarsPerPage(height, 22);
+        QVERIFY(perPage > 1 && perPage < 22);
+        QCOMPARE(charts()->barsPerPage(), perPage);
+        QScrollBar* pages = form()->ScrollBarStapel;
+        QVERIFY(pages->isEnabled());
+        QCOMPARE(pages->maximum(), 22 - perPage);
+        // The first page starts with kJ at the top; scrolling to the end shows the last bars.
+        QCOMPARE(charts()->categoryAxis()->max(), charts()->categoryAxis()->categories().last());
+        pages->setValue(pages->maximum());
+        QCOMPARE(charts()->categoryAxis()->min(), charts()->categoryAxis()->categories().first());
+        QVERIFY(charts()->labels().last().startsWith(QLatin1String("Magnes ")));
     }
 
     void energyPies() {
