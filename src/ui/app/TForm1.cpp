@@ -768,12 +768,14 @@ void TForm1::connectAnalysis() {
 
     // The layout chosen in an earlier run; the first recalculation draws the charts once
     // every window exists.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_state.DataDir.isEmpty() &&
-            LayoutFile::readExtended(m_state.dataPath(LayoutFile::kFileName)))
-            setExtendedLayout(true);
-        Recalculate();
-    });
+    QTimer::singleShot(0, this, &TForm1::restoreLayout);
+}
+
+void TForm1::restoreLayout() {
+    if (!m_state.DataDir.isEmpty() &&
+        LayoutFile::readExtended(m_state.dataPath(LayoutFile::kFileName)))
+        setExtendedLayout(true);
+    Recalculate();
 }
 
 void TForm1::setExtendedLayout(bool extended) {
@@ -813,6 +815,8 @@ void TForm1::placeAnalysisControls() {
             w->hide();
         if (m_windows.FormDagFarger)
             m_windows.FormDagFarger->hide();
+        // The instructions stand below this button, not over it.
+        MemoHelp->move(MemoHelp->x(), ButtonEnklare->geometry().bottom() + 4);
     }
     resizeEvent(nullptr);
     if (m_windows.FormDagFarger)

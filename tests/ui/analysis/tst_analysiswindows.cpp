@@ -133,6 +133,14 @@ private Q_SLOTS:
         QVERIFY(form()->ChartStapel->isHidden());
         QVERIFY(form()->SpeedButton9->isHidden());
         QCOMPARE(readAll(f->data.filePath("visning.txt")), QByteArray("enkel\r\n"));
+        QVERIFY(!form()->MemoHelp->isHidden());
+        QVERIFY(!form()->MemoHelp->geometry().intersects(form()->ButtonEnklare->geometry()));
+
+        // The next run starts as the last one ended.
+        f->data.write("visning.txt", "ut\xf6kad\r\n");
+        form()->restoreLayout();
+        QCOMPARE(form()->ButtonEnklare->text(), QStringLiteral("Visa enklare version."));
+        QVERIFY(!form()->ChartStapel->isHidden());
     }
 
     void barsInTheThreeViews() {
