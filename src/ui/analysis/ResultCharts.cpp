@@ -129,9 +129,11 @@ void ResultCharts::draw(const ResultChartData& data) {
     // Reuse the bar sets when only their values changed: the chart then moves its bars
     // instead of building them anew, which keeps a refresh fast.
     const QList<QBarSet*> current = m_series->barSets();
-    const bool sameShape = current.size() == usedSeries && m_categories->categories() == m_labels &&
-                           (current.isEmpty() || current.first()->count() == data.bars.size());
+    const bool sameShape =
+        current.size() == usedSeries && !current.isEmpty() && current.first()->count() == barCount;
     if (sameShape) {
+        if (m_categories->categories() != axisLabels)
+            m_categories->setCategories(axisLabels);
         for (int k = 0; k < usedSeries; ++k) {
             QBarSet* set = current[k];
             for (qsizetype i = 0; i < values[k].size(); ++i) {
