@@ -161,6 +161,17 @@ private Q_SLOTS:
         QCOMPARE(qRound(protein["Series1"] * 1000), qRound(10.0 / 60 * 100 / 0.25 * 1000));
         QCOMPARE(qRound((protein["Series1"] + protein["Series2"]) * 1000), 100000);
 
+        // A changed amount moves the same bars.
+        state().registration.row(0, 0, 1).gram = 400;
+        form()->Recalculate();
+        QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   25.0g"));
+        protein = segmentsOf(charts(), 1);
+        QCOMPARE(qRound(protein["Series1"] * 100), qRound(20.0 / 60 * 100 / 0.25 * 100));
+        QCOMPARE(qRound((protein["Series1"] + protein["Series2"]) * 100),
+                 qRound(25.0 / 15 * 10000));
+        state().registration.row(0, 0, 1).gram = 200;
+        form()->Recalculate();
+
         click(form()->SpeedButton10);
         QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   33.0g"));
         protein = segmentsOf(charts(), 1);
