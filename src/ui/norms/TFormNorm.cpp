@@ -14,6 +14,7 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -71,6 +72,8 @@ TFormNorm::TFormNorm(AppState& state, Windows& windows, Dialogs& dialogs)
     setupColumns();
     connect(DBISAMDBGridNorm, &QTableView::doubleClicked, this,
             [this] { DBISAMDBGridNormDblClick(); });
+    // Enter on a row chooses it too, for those who use the keyboard.
+    DBISAMDBGridNorm->installEventFilter(this);
     layout->addWidget(DBISAMDBGridNorm, 1);
 
     Memo2 = new QPlainTextEdit(this);
@@ -89,6 +92,18 @@ TFormNorm::TFormNorm(AppState& state, Windows& windows, Dialogs& dialogs)
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
     FormCreate();
+}
+
+bool TFormNorm::eventFilter(QObject* watched, QEvent* event) {
+    // While a cell is edited its editor has the keys, so this never cuts an edit short.
+    if (watched == DBISAMDBGridNorm && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            DBISAMDBGridNormDblClick();
+            return true;
+        }
+    }
+    return FormBase::eventFilter(watched, event);
 }
 
 void TFormNorm::setupColumns() {

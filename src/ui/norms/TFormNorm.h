@@ -27,6 +27,9 @@ public:
     QPushButton* Button1 = nullptr;
     QPlainTextEdit* Memo2 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FormCreate();
     void setupColumns();

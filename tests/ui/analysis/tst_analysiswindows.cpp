@@ -371,6 +371,19 @@ private Q_SLOTS:
         QCOMPARE(f->windows().FormInst->StringGrid2->item(0, 0)->text(), QStringLiteral("15"));
     }
 
+    void chooseNormWithTheKeyboard() {
+        form()->findChild<QAction*>("Standardnormer1")->trigger();
+        TFormNorm* norm = f->windows().FormNorm;
+        QTableView* grid = norm->DBISAMDBGridNorm;
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Down); // from row 12 to row 13
+        QTest::keyClick(grid, Qt::Key_Return);
+        QCOMPARE(state().norm.NormNumber, 13);
+        QCOMPARE(f->dialogs.messages.last(),
+                 QStringLiteral("Vald Norm: Kvinnor 19-30 år   2175 kcal/dag"));
+        QVERIFY(norm->isHidden());
+    }
+
     void editingTheNormTableNeedsThePassword() {
         TFormNorm* norm = f->windows().FormNorm;
         f->dialogs.queueInput(QStringLiteral("fel"));
