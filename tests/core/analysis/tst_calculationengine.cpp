@@ -1,4 +1,5 @@
 #include "analysis/CalculationEngine.h"
+#include "analysis/TimeDistribution.h"
 #include "registration/Registration.h"
 
 #include <QTest>
@@ -204,6 +205,32 @@ private Q_SLOTS:
         QCOMPARE(res->TimePercent[30], 75.0f);
         QCOMPARE(res->TimePercent[96], 25.0f);
         QCOMPARE(res->TimePercent[31], 0.0f);
+    }
+
+    void timelineBars() {
+        reg.row(0, 0, 1) = food(100, {{nutrient::Kcal, 300}}, 30); // 07:30
+        reg.row(0, 0, 2) = food(100, {{nutrient::Kcal, 100}});     // no time
+        run(inputs());
+        const QList<TimeDistribution::Bar> bars = TimeDistribution::bars(*res);
+        QCOMPARE(bars.size(), 2);
+        QCOMPARE(bars[0].slot, 30);
+        QCOMPARE(bars[0].hours, 7.5);
+        QCOMPARE(bars[0].percent, 75.0);
+        QCOMPARE(bars[1].slot, 96);
+    }
+
+    void timelineCaption_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("short") << "kcal"
+                               << "Fördelning av kcal under DAG2";
+        QTest::newRow("long label") << "Fettsyra C20:5 g"
+                                    << "Fördelning av Fettsyra C20 under DAG2";
+    }
+    void timelineCaption() {
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        QCOMPARE(TimeDistribution::caption(label, QStringLiteral("DAG2")), caption);
     }
 
     void pricesAndSelectionCount() {
