@@ -43,6 +43,7 @@ MealRow someFood() {
     r.enhet = QStringLiteral("st");
     r.enhetsvikt = 150;
     r.gram = 150;
+    r.naring[0] = 220; // kJ per 100 g
     return r;
 }
 
@@ -113,8 +114,9 @@ private Q_SLOTS:
         QVERIFY(!form->Register->menuAction()->isVisible());
         QVERIFY(action("Nringstoppen1")->isVisible());
         QVERIFY(action("Copyright1")->isVisible());
-        for (const char* hidden :
-             {"ButtonEnklare", "ButtonFavoriter", "ButtonSalt", "ButtonProcent"})
+        // The switch to the extended layout is the one analysis control a client sees.
+        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("ButtonEnklare"))->isHidden());
+        for (const char* hidden : {"ButtonFavoriter", "ButtonSalt", "ButtonProcent"})
             QVERIFY2(form->findChild<QPushButton*>(QString::fromLatin1(hidden))->isHidden(),
                      hidden);
         QCOMPARE(form->findChild<QPushButton*>(QStringLiteral("Button3"))->text(),

@@ -460,11 +460,11 @@ void TestMealGrid::viewModeColours() {
     QCOMPARE(grid()->item(9, 2)->foreground().color(), QColor(QRgb(0x0000FF)));
     QCOMPARE(grid()->item(3, 0)->foreground().color(), QColor(QRgb(0xFF00FF)));
     form()->SpeedButton10->click();
-    QCOMPARE(form()->ViewMode, 1);
+    QCOMPARE(m_fx->state->ViewMode, 1);
     QCOMPARE(grid()->item(3, 0)->foreground().color(), QColor(Qt::black));
     QCOMPARE(form()->mealButtons[2]->palette().color(QPalette::ButtonText), QColor(QRgb(0x008000)));
     form()->SpeedButton9->click();
-    QCOMPARE(form()->ViewMode, 0);
+    QCOMPARE(m_fx->state->ViewMode, 0);
     QCOMPARE(grid()->item(1, 0)->foreground().color(), QColor(QRgb(0xFF0000)));
 }
 
