@@ -4,8 +4,11 @@
 #include "catalogue/FoodTable.h"
 #include "catalogue/NutrientNames.h"
 #include "catalogue/VexamatDatabase.h"
+#include "diabetes/CarbohydrateSettings.h"
+#include "diabetes/ReadingStore.h"
 #include "norms/ActiveNorm.h"
 #include "norms/MealSettings.h"
+#include "registration/MealPickLists.h"
 #include "registration/Registration.h"
 
 #include <QString>
@@ -45,10 +48,14 @@ struct AppState {
     QString AdminPassword = QStringLiteral("KORPRAM");
 
     // Pick lists, favourites and recent foods.
+    MealPickLists pickLists; // the foods used so far per meal type
 
     // Results of the calculation engine.
 
     // Glucose and insulin stores.
+    ReadingStore GlucoseStore;
+    ReadingStore InsulinStore;
+    CarbohydrateSettings carbohydrate;
 
     // Start-up state and folders.
     QString DataDir;    // the data folder, the working folder of the run

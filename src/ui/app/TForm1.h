@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -25,6 +26,8 @@ class QToolButton;
 class QChartView;
 
 namespace vexamat {
+
+class RegistrationFiles;
 
 // The main window: the meal buttons, the day box, the meal grid, the food list and the
 // menus. Its creation handler (FormCreate) loads what every other window reads.
@@ -150,6 +153,8 @@ public:
     // Results: engine refresh, charts, norm, nutrient selection, settings.
 
     // Registration files, note, information texts and mail.
+    RegistrationFiles& registrationFiles();
+    std::shared_ptr<RegistrationFiles> m_registrationFiles; // made on first use
 
     // Food tables: editors and the gram file.
 
