@@ -90,12 +90,14 @@ private Q_SLOTS:
     }
 
     void sendsTheRegistrationToTheServer() {
-        QTemporaryDir mailDir;
+        QTemporaryDir tempDir;
+        // The server makes the maildir itself; it must not exist beforehand.
+        const QString maildir = tempDir.filePath(QStringLiteral("maildir"));
         const int port = freePort();
         QProcess server;
         server.start(kPython,
                      {"-m", "aiosmtpd", "-n", "-l", QStringLiteral("127.0.0.1:%1").arg(port), "-c",
-                      "aiosmtpd.handlers.Mailbox", mailDir.path()});
+                      "aiosmtpd.handlers.Mailbox", maildir});
         QVERIFY(server.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(accepts(port), 15000);
 
@@ -132,7 +134,7 @@ private Q_SLOTS:
         server.waitForFinished();
 
         QProcess dump;
-        dump.start(kPython, {"-c", kDumpScript, mailDir.path()});
+        dump.start(kPython, {"-c", kDumpScript, maildir});
         QVERIFY(dump.waitForFinished(30000));
         const QJsonArray messages = QJsonDocument::fromJson(dump.readAllStandardOutput()).array();
         QCOMPARE(messages.size(), 2);
