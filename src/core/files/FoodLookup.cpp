@@ -4,6 +4,8 @@
 #include "catalogue/TableSchema.h"
 #include "registration/Conversions.h"
 
+#include <QSet>
+
 namespace vexamat {
 
 namespace {
@@ -49,16 +51,18 @@ const FoodTable& FoodLookup::table(Source source) const {
 }
 
 QString FoodLookup::resolveArticleNumber(const QString& code) {
-    if (code.isEmpty())
-        return code;
-    const auto it = m_articleNumbers.constFind(code);
-    if (it != m_articleNumbers.constEnd())
-        return *it;
-    QString resolved = code;
-    if (const std::optional<TableRecord> r = m_state.livtab100.findByArticleNumber(code))
-        resolved = r->text(QStringLiteral("Kod"));
-    m_articleNumbers.insert(code, resolved);
-    return resolved;
+    if (!m_articleNumbersRead) {
+        // One walk over the table instead of one search per row of the file.
+        m_articleNumbersRead = true;
+        const QList<TableRecord> records = m_state.livtab100.recordsInNameOrder(
+            {QStringLiteral("Grossartnr"), QStringLiteral("Kod")});
+        for (const TableRecord& r : records) {
+            const QString number = r.text(0);
+            if (!number.isEmpty() && !m_articleNumbers.contains(number))
+                m_articleNumbers.insert(number, r.text(1));
+        }
+    }
+    return m_articleNumbers.value(code, code);
 }
 
 const FoodLookup::Food* FoodLookup::findIn(const QString& code,
@@ -76,6 +80,34 @@ const FoodLookup::Food* FoodLookup::findIn(const QString& code,
         it = cache.insert(code, found);
     }
     return it->has_value() ? &**it : nullptr;
+}
+
+void FoodLookup::prefetch(const QStringList& codes) {
+    QStringList wanted;
+    QSet<QString> seen;
+    for (const QString& code : codes) {
+        if (!m_foods.contains(code) && !seen.contains(code)) {
+            seen.insert(code);
+            wanted << code;
+        }
+    }
+    for (Source source :
+         {Source::Livtab100, Source::Livtab2005, Source::Fabrikant, Source::Egna, Source::Dabas}) {
+        if (wanted.isEmpty())
+            break;
+        const QHash<QString, TableRecord> found = table(source).findByCodes(wanted);
+        QStringList rest;
+        for (const QString& code : std::as_const(wanted)) {
+            const auto it = found.constFind(code);
+            if (it == found.constEnd())
+                rest << code;
+            else
+                m_foods.insert(code, foodFromRecord(*it, source));
+        }
+        wanted = rest;
+    }
+    for (const QString& code : std::as_const(wanted))
+        m_foods.insert(code, std::nullopt);
 }
 
 const FoodLookup::Food* FoodLookup::find(const QString& code) {

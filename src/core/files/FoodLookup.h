@@ -42,6 +42,8 @@ public:
 
     // The food code of a wholesale article number in livtab100, or the text itself.
     QString resolveArticleNumber(const QString& code);
+    // Looks up many codes at once, so that find() then answers from memory.
+    void prefetch(const QStringList& codes);
     // livtab100, livtab2005, fabrikant, egna, dabas: the first table that has the code.
     const Food* find(const QString& code);
     // The oldest registrations knew only livtab100, fabrikant and egna.
@@ -53,7 +55,8 @@ private:
     const FoodTable& table(Source source) const;
 
     const AppState& m_state;
-    QHash<QString, QString> m_articleNumbers;
+    QHash<QString, QString> m_articleNumbers; // Grossartnr -> Kod of livtab100
+    bool m_articleNumbersRead = false;
     QHash<QString, std::optional<Food>> m_foods;
     QHash<QString, std::optional<Food>> m_oldFoods;
 };

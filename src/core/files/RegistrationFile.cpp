@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 namespace vexamat {
 
@@ -255,6 +256,22 @@ RegistrationFile::ReadResult RegistrationFile::readLines(const QStringList& line
 
     result.date = lines.value(1);
     state.settings.WholeDayMode = lines.value(2) == kWholeDay;
+
+    // The foods of the file are looked up together before the rows are filled.
+    QStringList codes;
+    QSet<QString> seen;
+    for (qsizetype i = 12; i < lines.size(); ++i) {
+        if (lines.at(i).startsWith(QLatin1Char('*')))
+            continue;
+        const QString code = lookup.resolveArticleNumber(lines.at(i));
+        if (!code.isEmpty() && code != QLatin1String("0") && !code.contains(QLatin1Char(':')) &&
+            !seen.contains(code)) {
+            seen.insert(code);
+            codes << code;
+        }
+        ++i;
+    }
+    lookup.prefetch(codes);
 
     int day = 0;
     int meal = 0;
