@@ -19,6 +19,20 @@ void AppState::NewRegistration() {
     InsulinStore.clear();
 }
 
+CalculationInputs AppState::calculationInputs() const {
+    CalculationInputs in;
+    in.CurrentDay = CurrentDay;
+    in.ActiveNeed = norm.ActiveNeed;
+    in.AlcoholFactor = AlcoholFactor;
+    in.SelectedNutrient = selection.SelectedNutrient;
+    in.TimeChartNutrient = TimeChartNutrient;
+    return in;
+}
+
+void AppState::recalculate() {
+    CalculationEngine::Recalculate(registration, calculationInputs(), *results);
+}
+
 QString AppState::dataPath(const QString& fileName) const {
     return QDir(DataDir).filePath(fileName);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "analysis/CalculationEngine.h"
+#include "analysis/CalculationResults.h"
+#include "analysis/NutrientSelection.h"
 #include "catalogue/FoodCatalogue.h"
 #include "catalogue/FoodTable.h"
 #include "catalogue/NutrientNames.h"
@@ -12,6 +15,8 @@
 #include "registration/Registration.h"
 
 #include <QString>
+
+#include <memory>
 
 namespace vexamat {
 
@@ -51,6 +56,16 @@ struct AppState {
     MealPickLists pickLists; // the foods used so far per meal type
 
     // Results of the calculation engine.
+    std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
+    int ViewMode = 0; // 0 "Måltid", 1 "Dag", 2 "Dagar"
+    int AlcoholFactor = CalculationInputs::kAlcoholCounted; // 0 when alcohol is not counted
+    int TimeChartNutrient = 16;
+    int DayColourMeal = 0; // the days view shows whole days (0) or meal k - 1 of each day (k)
+    NutrientSelection selection;
+    // The engine's inputs taken from this state.
+    CalculationInputs calculationInputs() const;
+    // Recomputes every result array from the registration and the active norm.
+    void recalculate();
 
     // Glucose and insulin stores.
     ReadingStore GlucoseStore;

@@ -2,14 +2,25 @@
 
 #include "AppState.h"
 #include "analysis/FoodSearch.h"
+#include "analysis/ResultChartBuilder.h"
+#include "analysis/SaltSummary.h"
 #include "catalogue/TextCodec.h"
+#include "files/LayoutFile.h"
+#include "norms/AdminPassword.h"
+#include "norms/SettingsFile.h"
 #include "registration/MealGridText.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
+#include "ui/analysis/ResultCharts.h"
+#include "ui/analysis/TFormSalt.h"
+#include "ui/analysis/Tformnvval.h"
 #include "ui/app/TFormHelp.h"
+#include "ui/diabetes/TFormDagFarger.h"
 #include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/mail/TFormMailIndy.h"
+#include "ui/norms/TFormInst.h"
+#include "ui/norms/TFormNorm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +29,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,8 +37,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -69,6 +84,7 @@ TForm1::TForm1(AppState& state, Windows& windows, Dialogs& dialogs)
         move(screen->availableGeometry().center() - rect().center());
     createControls();
     createMenus();
+    connectAnalysis();
 }
 
 QPushButton* TForm1::makeButton(const char* name, const QString& caption, QRect geometry,
@@ -252,7 +268,7 @@ void TForm1::createControls() {
     ButtonSkrivLivtab =
         makeButton("ButtonSkrivLivtab", QStringLiteral("SkrivLivtab"), {584, 488, 120, 24}, false);
     ButtonEnklare = makeButton("ButtonEnklare", QStringLiteral("Visa fler funktioner."),
-                               {708, 488, 120, 24}, false);
+                               {460, 348, 120, 24}, true);
     connect(ButtonEnklare, &QPushButton::clicked, this, &TForm1::ButtonEnklareClick);
     MemoHelp = named(new QPlainTextEdit(m_central), "MemoHelp");
     MemoHelp->setPlainText(kHelpMemoLines.join(QLatin1Char('\n')));
@@ -431,7 +447,7 @@ TForm1::StartupResult TForm1::FormCreate() {
         {QStringLiteral("Livsmedel"), QStringLiteral("Antal"), QStringLiteral("Enhet"),
          QStringLiteral("Gram"), QStringLiteral("klockan")});
     NewRegistration();
-    ViewMode = 0;
+    m_state.ViewMode = 0;
 
     // 13-15: dialog folder, administrator password, help memo.
     readInitDir();
@@ -458,11 +474,8 @@ void TForm1::readInitDir() {
 }
 
 void TForm1::readPassword() {
-    m_state.AdminPassword = QStringLiteral("KORPRAM");
-    QStringList lines;
-    if (TextCodec::readLines(m_state.dataPath(QStringLiteral("bkmpwtwa.gof")), &lines) &&
-        !lines.isEmpty() && lines.first().size() >= 2)
-        m_state.AdminPassword = lines.first().toUpper();
+    m_state.AdminPassword =
+        AdminPassword::LoadAdminPassword(m_state.dataPath(AdminPassword::kFileName));
 }
 
 void TForm1::RefreshMealGrid() {
@@ -480,17 +493,30 @@ void TForm1::RefreshMealGrid() {
 }
 
 void TForm1::Recalculate() {
+    if (m_recalculating)
+        return;
+    m_recalculating = true;
+    RefreshMealShares();
+    m_state.recalculate();
     RefreshMealGrid();
-    setWindowTitle(m_state.RegistrationTitle);
+    // The open detail views (figures, per kg, per 100 g) are refilled here once they exist.
+    // The day box first, so that the chart title names the day as it now reads.
     refreshDayBox();
+    DrawResultCharts();
+    // Then the activity chart and the fat-composition view; after start-up the day timeline
+    // and the food-group view.
+    setWindowTitle(m_state.RegistrationTitle);
+    refreshSalt();
+    // The timeline's insulin series and the "Varifrån kommer näringen." view follow here.
     refreshMealButtons();
+    m_recalculating = false;
 }
 
 void TForm1::refreshDayBox() {
     for (int d = 0; d < Registration::kDays; ++d) {
+        const bool hasFood = m_state.results->DaySum[d][nutrientSlot(nutrient::Kj)] > 0.1f;
         const QString text =
-            (m_state.registration.isDayEmpty(d) ? QStringLiteral("dag%1") : QStringLiteral("DAG%1"))
-                .arg(d + 1);
+            (hasFood ? QStringLiteral("DAG%1") : QStringLiteral("dag%1")).arg(d + 1);
         if (ComboBox1->itemText(d) != text)
             ComboBox1->setItemText(d, text);
     }
@@ -647,6 +673,8 @@ void TForm1::ButtonEnklareClick() {
             w->show();
         MemoHelp->hide();
     }
+    placeAnalysisControls();
+    saveLayout();
 }
 
 void TForm1::CheckBoxHelpClick() {
@@ -697,6 +725,313 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // Meal grid, adding a food, food search and pick lists.
 
 // Results: engine refresh, charts, norm, nutrient selection, settings.
+
+namespace {
+
+const QStringList kMemoStapelLines{
+    QStringLiteral("För att få staplar måste du ange hur stor"),
+    QStringLiteral("del av dagsbehovet som denna måltid ska ge."),
+    QStringLiteral("Det gör du under Arkiv/Inställningar."),
+};
+
+// The Arkiv items that lead to working windows; shown with the extended layout.
+const char* const kExtendedArkivItems[] = {"Utskrift21",
+                                           "Utskriftlivsmedelsbehov1",
+                                           "Utskrifttillstatistikfil1",
+                                           "Recept1",
+                                           "Hmtaettrecepttilldennamltid1",
+                                           "Lgguppettreceptiartikelregistret1",
+                                           "Divideranerettrecept1",
+                                           "Instllningar1",
+                                           "Kostunderskningar1"};
+
+constexpr int kChartTop = 376;
+constexpr int kExtendedHeight = 760;
+
+} // namespace
+
+void TForm1::connectAnalysis() {
+    const auto group = [this](std::initializer_list<QToolButton*> buttons) {
+        auto* g = new QButtonGroup(this);
+        g->setExclusive(true);
+        for (QToolButton* b : buttons) {
+            b->setCheckable(true);
+            g->addButton(b);
+        }
+    };
+    group({SpeedButton5, SpeedButton6, SpeedButton8});
+    group({SpeedButton9, SpeedButton10, SpeedButton11});
+    SpeedButton5->setChecked(true);
+    SpeedButton8->setToolTip(QStringLiteral("Klicka här för att se vilka näringsämnen som saknas"));
+    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(SpeedButton8, &QToolButton::clicked, this, &TForm1::SpeedButton8Click);
+    connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::SpeedButton9Click);
+    connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::SpeedButton11Click);
+    connect(ButtonProcent, &QPushButton::clicked, this, &TForm1::ButtonProcentClick);
+    connect(CheckboxAlkohol, &QCheckBox::clicked, this, &TForm1::CheckboxAlkoholClick);
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    MemoStapel->setPlainText(kMemoStapelLines.join(QLatin1Char('\n')));
+
+    ScrollBarStapel = named(new QScrollBar(Qt::Vertical, m_central), "ScrollBarStapel");
+    ScrollBarStapel->hide();
+    m_charts = new ResultCharts(ChartStapel, ChartEnergi, ChartEnergiRek, ScrollBarStapel, this);
+
+    const auto menuItem = [this](const char* name, void (TForm1::*handler)()) {
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
+            connect(action, &QAction::triggered, this, handler);
+    };
+    menuItem("Standardnormer1", &TForm1::Standardnormer1Click);
+    menuItem("Instllningar1", &TForm1::Instllningar1Click);
+    connect(Vljnringsmnen1, &QAction::triggered, this, &TForm1::Vljnringsmnen1Click);
+
+    // The layout chosen in an earlier run; the first recalculation draws the charts once
+    // every window exists.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_state.DataDir.isEmpty() &&
+            LayoutFile::readExtended(m_state.dataPath(LayoutFile::kFileName)))
+            setExtendedLayout(true);
+        Recalculate();
+    });
+}
+
+void TForm1::setExtendedLayout(bool extended) {
+    if (extended != m_extended)
+        ButtonEnklareClick();
+}
+
+void TForm1::placeAnalysisControls() {
+    m_extended = ButtonEnklare->text() == QLatin1String("Visa enklare version.");
+    const bool on = m_extended;
+    Normer->menuAction()->setVisible(on);
+    Register->menuAction()->setVisible(on);
+    Vljnringsmnen1->setVisible(on);
+    for (const char* name : kExtendedArkivItems) {
+        if (auto* action = findChild<QAction*>(QString::fromLatin1(name)))
+            action->setVisible(on);
+    }
+    for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(SpeedButton9),
+                       static_cast<QWidget*>(SpeedButton10), static_cast<QWidget*>(SpeedButton11),
+                       static_cast<QWidget*>(SpeedButton5), static_cast<QWidget*>(SpeedButton6)})
+        w->setVisible(on);
+    if (on) {
+        if (height() < kExtendedHeight)
+            resize(width(), kExtendedHeight);
+        const bool pies = SpeedButton6->isChecked();
+        ChartStapel->setVisible(!pies);
+        ScrollBarStapel->setVisible(!pies);
+        ChartEnergi->setVisible(pies);
+        ChartEnergiRek->setVisible(pies);
+        CheckboxAlkohol->setVisible(pies);
+        SpeedButton8->setVisible(!pies);
+    } else {
+        for (QWidget* w :
+             {static_cast<QWidget*>(ChartStapel), static_cast<QWidget*>(ChartEnergi),
+              static_cast<QWidget*>(ChartEnergiRek), static_cast<QWidget*>(CheckboxAlkohol),
+              static_cast<QWidget*>(MemoStapel), static_cast<QWidget*>(ScrollBarStapel)})
+            w->hide();
+        if (m_windows.FormDagFarger)
+            m_windows.FormDagFarger->hide();
+    }
+    resizeEvent(nullptr);
+    if (m_windows.FormDagFarger)
+        Recalculate();
+}
+
+void TForm1::saveLayout() {
+    if (m_state.DataDir.isEmpty() || m_state.StartingUp)
+        return;
+    const QString path = m_state.dataPath(LayoutFile::kFileName);
+    QString error;
+    if (!LayoutFile::writeExtended(path, m_extended, &error))
+        m_dialogs.message(this,
+                          QStringLiteral("Det gick inte att spara valet av visning i %1: %2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          Dialogs::Icon::Warning);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    if (event)
+        QMainWindow::resizeEvent(event);
+    if (!m_central || !ChartStapel)
+        return;
+    const int chartHeight = std::max(m_central->height() - kChartTop - 8, 120);
+    ChartStapel->setGeometry(8, kChartTop, 426, chartHeight);
+    ScrollBarStapel->setGeometry(436, kChartTop, 14, chartHeight);
+    MemoStapel->setGeometry(8, kChartTop, 442, 60);
+    const int pieHeight = chartHeight - 28;
+    ChartEnergi->setGeometry(8, kChartTop, 220, pieHeight);
+    // The ideal pie stands 8 pixels right of the actual one.
+    ChartEnergiRek->setGeometry(ChartEnergi->geometry().right() + 1 + 8, kChartTop, 214, pieHeight);
+    CheckboxAlkohol->move(8, kChartTop + pieHeight + 2);
+    FitBarsPerPage();
+}
+
+void TForm1::RefreshMealShares() {
+    MealSettings& settings = m_state.settings;
+    QToolButton* first = mealButtons[0];
+    if (settings.WholeDayMode) {
+        first->resize(374, first->height());
+        first->setText(QStringLiteral("Hela dagen"));
+        first->setChecked(true);
+        settings.MealShare.fill(0.0f);
+        settings.MealShare[0] = 1.0f;
+        m_state.CurrentMeal = 0;
+        m_state.CurrentMealName = QStringLiteral("Hela dagen");
+    } else {
+        first->resize(46, first->height());
+        first->setText(QStringLiteral("Frukost"));
+        if (m_windows.FormInst)
+            SettingsFile::applyMealShares(m_windows.FormInst->settingsTexts(), settings);
+        m_state.CurrentMealName = MealName(m_state.CurrentMeal);
+    }
+    for (int m = 1; m < Registration::kMeals; ++m)
+        mealButtons[m]->setVisible(!settings.WholeDayMode);
+}
+
+void TForm1::DrawResultCharts() {
+    ResultChartBuilder::Options options;
+    options.missingValuesMode = MissingValuesMode;
+    options.valueLabels = ButtonProcent->text() != QLatin1String("%");
+    options.daySelectorText = ComboBox1->itemText(m_state.CurrentDay);
+    const ResultChartData data = ResultChartBuilder::build(m_state, options);
+
+    MemoStapel->setVisible(data.mealShareMissing && !ChartStapel->isHidden() &&
+                           m_state.ViewMode == 0);
+    if (MemoStapel->isVisibleTo(this))
+        MemoStapel->raise();
+    m_charts->draw(data);
+    QPalette palette = SpeedButton8->palette();
+    palette.setColor(QPalette::ButtonText, data.anyMissing ? Qt::red : QColor(0x00, 0x00, 0x80));
+    SpeedButton8->setPalette(palette);
+    EditPris->setText(data.priceText);
+}
+
+void TForm1::FitBarsPerPage() {
+    if (m_charts)
+        m_charts->setBarsPerPage(
+            ResultChartBuilder::FitBarsPerPage(ChartStapel->height(), m_state.selection.count()));
+}
+
+void TForm1::SpeedButton5Click() {
+    MissingValuesMode = false;
+    SpeedButton5->setChecked(true);
+    ChartEnergi->hide();
+    ChartEnergiRek->hide();
+    m_charts->setValueLabelsVisible(true);
+    ChartStapel->show();
+    ScrollBarStapel->show();
+    CheckboxAlkohol->hide();
+    SpeedButton8->show();
+    Recalculate();
+}
+
+void TForm1::SpeedButton6Click() {
+    MissingValuesMode = false;
+    SpeedButton6->setChecked(true);
+    ChartEnergi->show();
+    ChartEnergiRek->show();
+    m_charts->setValueLabelsVisible(true);
+    ChartStapel->hide();
+    ScrollBarStapel->hide();
+    CheckboxAlkohol->show();
+    SpeedButton8->hide();
+    Recalculate();
+}
+
+void TForm1::SpeedButton8Click() {
+    MissingValuesMode = true;
+    SpeedButton8->setChecked(true);
+    ChartEnergi->hide();
+    ChartEnergiRek->hide();
+    m_charts->setValueLabelsVisible(false);
+    ChartStapel->show();
+    ScrollBarStapel->show();
+    Recalculate();
+}
+
+void TForm1::ButtonProcentClick() {
+    ButtonProcent->setText(ButtonProcent->text() == QLatin1String("%") ? QStringLiteral("Värde")
+                                                                       : QStringLiteral("%"));
+    Recalculate();
+}
+
+void TForm1::CheckboxAlkoholClick() {
+    m_state.AlcoholFactor = CheckboxAlkohol->isChecked() ? CalculationInputs::kAlcoholCounted : 0;
+    Recalculate();
+}
+
+void TForm1::Button1Click() {
+    m_charts->setMaximum(m_charts->maximum() + 100);
+    Button2->show();
+}
+
+void TForm1::Button2Click() {
+    if (m_charts->maximum() > 110)
+        m_charts->setMaximum(m_charts->maximum() - 100);
+    if (m_charts->maximum() < 110)
+        Button2->hide();
+}
+
+void TForm1::SpeedButton9Click() {
+    m_state.ViewMode = 0;
+    SpeedButton9->setChecked(true);
+    if (m_windows.FormDagFarger)
+        m_windows.FormDagFarger->hide();
+    Recalculate();
+}
+
+void TForm1::SpeedButton10Click() {
+    m_state.ViewMode = 1;
+    SpeedButton10->setChecked(true);
+    if (m_windows.FormDagFarger)
+        m_windows.FormDagFarger->hide();
+    Recalculate();
+}
+
+void TForm1::SpeedButton11Click() {
+    m_state.ViewMode = 2;
+    SpeedButton11->setChecked(true);
+    if (m_windows.FormDagFarger)
+        m_windows.FormDagFarger->show();
+    Recalculate();
+}
+
+void TForm1::Standardnormer1Click() {
+    if (m_windows.FormNorm) {
+        m_windows.FormNorm->show();
+        m_windows.FormNorm->raise();
+    }
+}
+
+void TForm1::Vljnringsmnen1Click() {
+    if (m_windows.formnvval) {
+        m_windows.formnvval->show();
+        m_windows.formnvval->raise();
+    }
+}
+
+void TForm1::Instllningar1Click() {
+    if (m_windows.FormInst) {
+        m_windows.FormInst->show();
+        m_windows.FormInst->raise();
+    }
+}
+
+void TForm1::refreshSalt() {
+    if (!m_windows.FormSalt)
+        return;
+    const SaltSummary salt =
+        SaltSummary::compute(*m_state.results, m_state.ViewMode, m_state.CurrentDay);
+    auto* memo = m_windows.FormSalt->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    auto* bar = m_windows.FormSalt->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    if (memo)
+        memo->setPlainText(salt.lines.join(QLatin1Char('\n')));
+    if (bar)
+        bar->setValue(std::clamp(salt.progress, bar->minimum(), bar->maximum()));
+}
 
 // Registration files, note, information texts and mail.
 

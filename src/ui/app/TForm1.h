@@ -24,10 +24,12 @@ class QTimer;
 class QToolButton;
 
 class QChartView;
+class QScrollBar;
 
 namespace vexamat {
 
 class RegistrationFiles;
+class ResultCharts;
 
 // The main window: the meal buttons, the day box, the meal grid, the food list and the
 // menus. Its creation handler (FormCreate) loads what every other window reads.
@@ -146,11 +148,45 @@ public:
     QAction* Copyright1 = nullptr;
     QAction* namnsoek = nullptr;
 
-    int ViewMode = 0;
-
     // Meal grid, adding a food, food search and pick lists.
 
     // Results: engine refresh, charts, norm, nutrient selection, settings.
+    // Whole-day mode or the meal shares of the settings window.
+    void RefreshMealShares();
+    // The bar chart, the pies, the price and MemoStapel from the engine's results.
+    void DrawResultCharts();
+    // Bars per page of the bar chart from its height and the number of selected nutrients.
+    void FitBarsPerPage();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton8Click();
+    void ButtonProcentClick();
+    void CheckboxAlkoholClick();
+    void Button1Click();
+    void Button2Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
+    void Standardnormer1Click();
+    void Vljnringsmnen1Click();
+    void Instllningar1Click();
+    // The extended layout shows the analysis controls and menus; remembered between runs.
+    void setExtendedLayout(bool extended);
+    bool isExtendedLayout() const { return m_extended; }
+    ResultCharts* resultCharts() const { return m_charts; }
+    bool MissingValuesMode = false;
+    QScrollBar* ScrollBarStapel = nullptr;
+
+private:
+    void connectAnalysis();
+    void placeAnalysisControls();
+    void refreshSalt();
+    void saveLayout();
+    ResultCharts* m_charts = nullptr;
+    bool m_recalculating = false;
+    bool m_extended = false;
+
+public:
 
     // Registration files, note, information texts and mail.
     RegistrationFiles& registrationFiles();
@@ -160,6 +196,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void createControls();

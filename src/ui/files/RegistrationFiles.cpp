@@ -5,10 +5,12 @@
 #include "files/FoodLookup.h"
 #include "files/NormFile.h"
 #include "files/RegistrationFile.h"
+#include "norms/NormActivation.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
 #include "ui/files/TFormInfo.h"
+#include "ui/norms/TFormInst.h"
 
 #include <QDate>
 #include <QFile>
@@ -120,9 +122,12 @@ void RegistrationFiles::open() {
     }
     if (m_state.norm.NormKind != kKgNormKind)
         readSideFile(path, m_state.norm.NormKind);
+    NormActivation::ComputeNormEnergyShares(m_state.norm);
 
     FoodLookup lookup(m_state);
     const RegistrationFile::ReadResult result = RegistrationFile::read(path, m_state, lookup);
+    if (m_windows.FormInst && result.status != RegistrationFile::Status::OldLayout)
+        m_windows.FormInst->showWholeDayMode(m_state.settings.WholeDayMode);
     switch (result.status) {
     case RegistrationFile::Status::Failed:
         // What was read before the fault is shown.

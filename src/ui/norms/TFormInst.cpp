@@ -1,12 +1,175 @@
 #include "ui/norms/TFormInst.h"
 
+#include "AppState.h"
+#include "norms/AdminPassword.h"
+#include "registration/Conversions.h"
+#include "ui/Dialogs.h"
+#include "ui/Windows.h"
+#include "ui/app/TForm1.h"
+#include "ui/files/TFormInfotext.h"
+#include "ui/norms/AdminPasswordPrompt.h"
+
+#include <QButtonGroup>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
 namespace vexamat {
+
+namespace {
+
+QPlainTextEdit* memo(QWidget* parent, const char* name, const QStringList& lines, QRect g) {
+    auto* m = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
+    m->setObjectName(QString::fromLatin1(name));
+    m->setReadOnly(true);
+    m->setFrameShape(QFrame::NoFrame);
+    m->setGeometry(g);
+    return m;
+}
+
+QTableWidget* grid(QWidget* parent, const char* name, const QString& heading,
+                   const QStringList& captions, QRect g) {
+    auto* t = new QTableWidget(int(captions.size()), 1, parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setHorizontalHeaderLabels({heading});
+    t->setVerticalHeaderLabels(captions);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setTabKeyNavigation(true);
+    for (int r = 0; r < t->rowCount(); ++r)
+        t->setItem(r, 0, new QTableWidgetItem);
+    t->setGeometry(g);
+    return t;
+}
+
+} // namespace
 
 TFormInst::TFormInst(AppState& state, Windows& windows, Dialogs& dialogs)
     : FormBase(state, windows, dialogs) {
     setObjectName(QStringLiteral("TFormInst"));
     setWindowTitle(QStringLiteral("Inställningar"));
-    resize(600, 400);
+    resize(470, 420);
+
+    RadioGroup1 = new QGroupBox(QStringLiteral("Ska dagen delas upp i måltider?"), this);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(8, 8, 260, 50);
+    auto* row = new QHBoxLayout(RadioGroup1);
+    RadioGroup1Items = new QButtonGroup(this);
+    const QStringList items{QStringLiteral("Ja"), QStringLiteral("Nej")};
+    for (int i = 0; i < items.size(); ++i) {
+        auto* b = new QRadioButton(items[i], RadioGroup1);
+        b->setObjectName(QStringLiteral("RadioGroup1Item%1").arg(i));
+        RadioGroup1Items->addButton(b, i);
+        row->addWidget(b);
+    }
+    RadioGroup1Items->button(0)->setChecked(true);
+    connect(RadioGroup1Items, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+
+    Memo1 = memo(this, "Memo1",
+                 {QStringLiteral("Önskad fördelning av näringsintag"),
+                  QStringLiteral("för dagens måltider i %.")},
+                 {8, 64, 220, 40});
+    StringGrid1 =
+        grid(this, "StringGrid1", QStringLiteral("% av dagbehovet"),
+             {QStringLiteral("Frukost"), QStringLiteral("Lunch"), QStringLiteral("Middag"),
+              QStringLiteral("M-mål 1"), QStringLiteral("M-mål 2"), QStringLiteral("M-mål 3"),
+              QStringLiteral("M-mål 4"), QStringLiteral("M-mål 5"), QStringLiteral("M-mål 6")},
+             {8, 106, 220, 250});
+    Memo2 = memo(this, "Memo2", {QString(), QStringLiteral("Ideal energifördelning i %")},
+                 {240, 64, 220, 40});
+    StringGrid2 = grid(this, "StringGrid2", QStringLiteral("Ideal energi%"),
+                       {QStringLiteral("Protein"), QStringLiteral("Fett"),
+                        QStringLiteral("Kolhydrat"), QStringLiteral("Enkelomättat fett"),
+                        QStringLiteral("Fleromättat fett"), QStringLiteral("Mättat fett")},
+                       {240, 106, 220, 180});
+    Memo3 = memo(this, "Memo3",
+                 {QStringLiteral("Ideal energifördelning följer normerna "),
+                  QStringLiteral("och ändras när du byter norm.")},
+                 {240, 290, 220, 40});
+    Button1 = new QPushButton(QStringLiteral("Verkställ"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(8, 370, 120, 28);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TFormInst::Button1Click);
+    Button3 = new QPushButton(QStringLiteral("Texter till Mattipsen"), this);
+    Button3->setObjectName(QStringLiteral("Button3"));
+    Button3->setGeometry(240, 370, 160, 28);
+    Button3->hide();
+    connect(Button3, &QPushButton::clicked, this, &TFormInst::Button3Click);
+
+    FormCreate();
+}
+
+void TFormInst::FormCreate() {
+    setSettingsTexts(SettingsFile::defaults());
+    m_state.settings.WholeDayMode = false;
+    SettingsTexts texts;
+    if (SettingsFile::read(m_state.dataPath(SettingsFile::kFileName), &texts)) {
+        setSettingsTexts(texts);
+        apply();
+    }
+}
+
+SettingsTexts TFormInst::settingsTexts() const {
+    SettingsTexts t;
+    for (int i = 0; i < 9; ++i)
+        t.mealPercent[i] = StringGrid1->item(i, 0)->text();
+    for (int i = 0; i < 6; ++i)
+        t.energyPercent[i] = StringGrid2->item(i, 0)->text();
+    return t;
+}
+
+void TFormInst::setSettingsTexts(const SettingsTexts& t) {
+    for (int i = 0; i < 9; ++i)
+        StringGrid1->item(i, 0)->setText(t.mealPercent[i]);
+    for (int i = 0; i < 6; ++i)
+        StringGrid2->item(i, 0)->setText(t.energyPercent[i]);
+}
+
+void TFormInst::showNormEnergyShares() {
+    const auto& s = m_state.norm.NormEnergyShare;
+    // Rows: protein, fat, carbohydrate, monounsaturated, polyunsaturated, saturated.
+    const float values[6] = {s[0], s[1], s[2], s[4], s[5], s[3]};
+    for (int i = 0; i < 6; ++i)
+        StringGrid2->item(i, 0)->setText(
+            QString::number(static_cast<double>(values[i]), 'f', i < 3 ? 0 : 1));
+}
+
+void TFormInst::showWholeDayMode(bool wholeDay) {
+    RadioGroup1Items->button(wholeDay ? 1 : 0)->setChecked(true);
+}
+
+void TFormInst::apply() {
+    SettingsFile::apply(settingsTexts(), m_state.settings, m_state.norm);
+    if (m_windows.Form1)
+        m_windows.Form1->Recalculate();
+}
+
+void TFormInst::RadioGroup1Click() {
+    m_state.settings.WholeDayMode = RadioGroup1Items->checkedId() == 1;
+    if (m_windows.Form1)
+        m_windows.Form1->Recalculate();
+}
+
+void TFormInst::Button1Click() {
+    apply();
+    const QString path = m_state.dataPath(SettingsFile::kFileName);
+    QString error;
+    if (!SettingsFile::write(path, settingsTexts(), &error))
+        m_dialogs.message(this,
+                          QStringLiteral("Inställningarna gäller nu men kunde inte sparas i %1: %2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          Dialogs::Icon::Error);
+}
+
+void TFormInst::Button3Click() {
+    if (AdminPasswordPrompt::AskAdminPassword(m_dialogs, this, AdminPassword::kDefault) &&
+        m_windows.FormInfotext)
+        m_windows.FormInfotext->show();
 }
 
 } // namespace vexamat

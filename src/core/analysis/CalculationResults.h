@@ -1,0 +1,60 @@
+#pragma once
+
+#include "analysis/EnergyShares.h"
+#include "catalogue/Nutrients.h"
+
+#include <array>
+#include <memory>
+
+namespace vexamat {
+
+using NutrientCounts = std::array<int, kNutrientCount>;
+
+// Every number the analysis shows: sums, missing-value counts, percentages of the need,
+// energy shares, the spread over the current day and prices. Allocated once and rewritten
+// completely by CalculationEngine::Recalculate; large (several MB), so keep it on the heap.
+struct CalculationResults {
+    static constexpr int kDays = 21;
+    static constexpr int kMeals = 9;
+    static constexpr int kRows = 100;
+    static constexpr int kTimeSlots = 97; // 96 quarter hours and slot 96 for "no time"
+
+    template <typename T> using PerMeal = std::array<std::array<T, kMeals>, kDays>;
+    using MealRowValues = std::array<NutrientValues, kRows>;
+
+    CalculationResults();
+
+    PerMeal<NutrientValues> MealSum{};
+    PerMeal<NutrientCounts> MealMissing{};
+    PerMeal<NutrientValues> MealPercent{}; // of the whole day's need
+    std::array<NutrientValues, kDays> DaySum{};
+    std::array<NutrientCounts, kDays> DayMissing{};
+    std::array<NutrientValues, kDays> DayPercent{};
+    std::array<NutrientValues, kMeals> MealPeriodSum{};
+    int DaysWithIntake = 0;
+    NutrientValues PeriodAverage{};
+    NutrientCounts PeriodMissing{};
+    NutrientValues PeriodPercent{};
+    PerMeal<EnergyShares> MealEnergyShares{};
+    std::array<EnergyShares, kDays> DayEnergyShares{};
+    EnergyShares PeriodEnergyShares{};
+    std::array<NutrientValues, kTimeSlots> TimeSum{}; // of the current day
+    std::array<float, kTimeSlots> TimePercent{};
+    int SelectedCount = 0;
+    PerMeal<float> MealPrice{};
+    std::array<float, kDays> DayPrice{};
+    float TotalPrice = 0;
+
+    // A row's amounts as a percentage of the day's need (rows 1..99; row 0 stays 0).
+    NutrientValues& RowPercent(int day, int meal, int row) {
+        return (*m_rowPercent)[day][meal][row];
+    }
+    const NutrientValues& RowPercent(int day, int meal, int row) const {
+        return (*m_rowPercent)[day][meal][row];
+    }
+
+private:
+    std::unique_ptr<PerMeal<MealRowValues>> m_rowPercent;
+};
+
+} // namespace vexamat

@@ -1,0 +1,24 @@
+#include "files/LayoutFile.h"
+
+#include "catalogue/TextCodec.h"
+
+#include <QStringList>
+
+namespace vexamat {
+
+namespace {
+const QString kExtended = QStringLiteral("utökad");
+const QString kSimple = QStringLiteral("enkel");
+} // namespace
+
+bool LayoutFile::readExtended(const QString& path) {
+    QStringList lines;
+    return TextCodec::readLines(path, &lines) && !lines.isEmpty() &&
+           lines.first().trimmed() == kExtended;
+}
+
+bool LayoutFile::writeExtended(const QString& path, bool extended, QString* error) {
+    return TextCodec::writeLines(path, {extended ? kExtended : kSimple}, error);
+}
+
+} // namespace vexamat
