@@ -15,7 +15,8 @@ void printUsage() {
            "\n"
            "Kommandon:\n"
            "  make-db --source DIR --out DIR   bygger datamappen (vexamat.db och textfilerna)\n"
-           "                                   ur standarddata i textform\n";
+           "                                   ur standarddata i textform\n"
+           "  analyse FIL.vexa [--data DIR] [--json]  näringen i en sparad registrering\n";
 }
 
 } // namespace
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
     }
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("make-db"), runMakeDb},
+        {QStringLiteral("analyse"), runAnalyse},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);
