@@ -180,6 +180,23 @@ private Q_SLOTS:
         QCOMPARE(f.state->registration.filledRowCount(0, 0), 99);
     }
 
+    void oldestLayoutTellsWhichFoodsAreMissing() {
+        MainWindowFixture f;
+        f.state->norm.NormLabel = QStringLiteral("Standard");
+        // Day 1 breakfast: slot 0 empty, slot 1 milk, slot 2 a food no table has.
+        f.data.write(QStringLiteral("gammal.vexa"),
+                     TextCodec::joinLines({"0", "0", "1_102", "150", "9_999", "10"}));
+        const QString path = f.data.filePath(QStringLiteral("gammal.vexa"));
+        f.dialogs.queueFileName(path);
+        trigger(f.form(), "Hmtaberkning1");
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{"dag=1 maltid=1 rad=3 Livsmedel med nr 9_999 finns ej."});
+        QCOMPARE(f.state->registration.row(0, 0, 2).livsmedel,
+                 QStringLiteral("Mellanmjölk fett 1,5%"));
+        QCOMPARE(f.form()->windowTitle(), path + "   Standard");
+        QCOMPARE(f.form()->StringGridMaltid->item(1, 3)->text(), QStringLiteral("150"));
+    }
+
     void deleteRemovesTheRegistrationFiles() {
         MainWindowFixture f;
         for (const char* ext : {".vexa", ".txt", ".norm", ".akt", ".enorm", ".harris", ".pers"})

@@ -1,5 +1,6 @@
 #include "AppState.h"
 #include "mail/MailMessage.h"
+#include "mail/MailSettings.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Windows.h"
 #include "ui/mail/TFormMailAvancerat.h"
@@ -179,6 +180,28 @@ private Q_SLOTS:
         QVERIFY(f.dialogs.messages.first().size() > QString("Mailet kunde inte skickas\n").size());
         QVERIFY(!f.dialogs.messages.contains("Mailet skickat"));
         QCOMPARE(finished.first().first().toBool(), false);
+    }
+
+    void serverSettingsAreStoredForTheUserOnly() {
+        MainWindowFixture f;
+        TFormMailAvancerat* w = f.windows().FormMailAvancerat;
+        QCOMPARE(w->windowTitle(), QStringLiteral("Inställning av Mailserver"));
+        w->show();
+        w->EditHost->setText("smtp.example.se");
+        w->EditPort->setValue(465);
+        w->EditUserID->setText("kalle");
+        w->EditPassword->setText("hemligt");
+        w->ComboBoxTLS->setCurrentIndex(w->ComboBoxTLS->findText("TLS"));
+        w->ButtonOK->click();
+        QVERIFY(w->isHidden());
+        const QString path = f.data.filePath(MailSettings::kFileName);
+        QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther),
+                 QFile::Permissions());
+        const MailSettings s = MailSettings::read(f.data.path());
+        QCOMPARE(s.host, QStringLiteral("smtp.example.se"));
+        QCOMPARE(s.port, 465);
+        QCOMPARE(s.password, QStringLiteral("hemligt"));
+        QCOMPARE(s.tls, MailSettings::Tls::Implicit);
     }
 
     void missingFileIsNotTaken() {
