@@ -101,6 +101,7 @@ private Q_SLOTS:
         putFood(*f.state, 2, 0, 1, QStringLiteral("1_101"), 50);
         putFood(*f.state, 2, 0, 2, QStringLiteral("egna001"), 150);
         putFood(*f.state, 0, 4, 1, QStringLiteral("Abbo001"), 200);
+        putFood(*f.state, 5, 0, 1, QStringLiteral("1_101"), 75); // listed once, as on day 3
         f.state->GlucoseStore.set(2, 1, QStringLiteral("8:00"), QStringLiteral("5,5"));
         f.state->norm.NormKind = QStringLiteral("egennorm");
         f.state->norm.NormLabel = QStringLiteral("Egen norm 2000 kcal");
