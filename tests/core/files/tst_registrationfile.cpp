@@ -151,6 +151,8 @@ private Q_SLOTS:
         QCOMPARE(b.state->registration.row(3, 2, 1).klockan, QStringLiteral("8:15"));
         QCOMPARE(b.state->registration.row(3, 2, 1).tidslot, 33);
         QCOMPARE(b.state->registration.row(3, 2, 1).altEnhet[0], QStringLiteral("glas"));
+        // 1_101 is in livtab2005 too, without a price: livtab100 is asked first.
+        QCOMPARE(b.state->registration.row(3, 2, 1).kgpris, 12.0f);
         QCOMPARE(b.state->registration.row(3, 2, 2).livsmedel,
                  QStringLiteral("Kärnmjölk fett 0,5%"));
         QCOMPARE(b.state->registration.row(3, 2, 6).livsmedel, QStringLiteral("10:00"));
