@@ -19,7 +19,7 @@ namespace {
 // A state on a copy of the built default data, its food tables open.
 struct Fixture {
     Fixture() : state(std::make_unique<AppState>()) {
-        const QDir source(QStringLiteral(VEXAMAT_BUILD_DATA_DIR));
+        const QDir source(QStringLiteral(VEXAMAT_BENCH_DATA));
         for (const QString& name : source.entryList(QDir::Files))
             QFile::copy(source.filePath(name), QDir(dir.path()).filePath(name));
         state->DataDir = dir.path();

@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontDatabase>
 #include <QGraphicsLineItem>
 #include <QHorizontalStackedBarSeries>
 #include <QPieSeries>
@@ -30,9 +31,14 @@ QChart* newChart(QChartView* view, const QString& title) {
 
 QPieSeries* newPie(QChartView* view, const QString& title, const char* name) {
     QChart* chart = newChart(view, title);
-    chart->legend()->hide();
+    // The pies are narrow: each slice's name and share stand in the legend beside, where they
+    // are never cut off.
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setMinimumWidth(112);
+    chart->setMargins(QMargins(0, 0, 0, 0));
     auto* pie = new QPieSeries(chart);
     pie->setObjectName(QString::fromLatin1(name));
+    pie->setPieSize(0.9);
     chart->addSeries(pie);
     return pie;
 }
@@ -64,8 +70,9 @@ ResultCharts::ResultCharts(QChartView* bars, QChartView* actual, QChartView* ide
     m_series->setBarWidth(0.7);
     m_chart->addSeries(m_series);
     m_categories = new QBarCategoryAxis(m_chart);
-    m_categories->setReverse(true); // the first bar at the top
     m_categories->setGridLineVisible(false);
+    // The labels are columns of name, amount and unit: a fixed-width font keeps them lined up.
+    m_categories->setLabelsFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_values = new QValueAxis(m_chart);
     m_values->setRange(0, kStartMaximum);
     m_values->setLabelFormat(QStringLiteral("%.0f"));
@@ -92,10 +99,13 @@ ResultCharts::ResultCharts(QChartView* bars, QChartView* actual, QChartView* ide
 void ResultCharts::draw(const ResultChartData& data) {
     m_chart->setTitle(data.title);
 
-    // Labels must be unique on a category axis: a repeated one gets invisible spaces.
+    // The axis draws its labels as rich text, which would fold the blanks that line the
+    // columns up: they are shown as non-breaking spaces. Labels must also be unique on a
+    // category axis: a repeated one gets invisible spaces.
     m_labels.clear();
     for (const ResultChartData::Bar& bar : data.bars) {
         QString label = bar.label;
+        label.replace(QLatin1Char(' '), QChar(0x00A0));
         while (m_labels.contains(label))
             label += QChar(0x200B);
         m_labels << label;
@@ -106,24 +116,46 @@ void ResultCharts::draw(const ResultChartData& data) {
         for (const ResultChartData::Segment& s : bar.segments)
             usedSeries = std::max(usedSeries, std::clamp(s.series, 0, kSeriesCount - 1) + 1);
     }
-    QList<QList<qreal>> values(usedSeries, QList<qreal>(data.bars.size(), 0.0));
-    for (qsizetype i = 0; i < data.bars.size(); ++i) {
+    // A horizontal bar chart puts its first category at the bottom: the bars are handed to
+    // it bottom-up so that the first nutrient stands at the top.
+    const qsizetype barCount = data.bars.size();
+    QStringList axisLabels(m_labels.rbegin(), m_labels.rend());
+    QList<QList<qreal>> values(usedSeries, QList<qreal>(barCount, 0.0));
+    for (qsizetype i = 0; i < barCount; ++i) {
         for (const ResultChartData::Segment& s : data.bars[i].segments)
-            values[std::clamp(s.series, 0, kSeriesCount - 1)][i] += s.value;
+            values[std::clamp(s.series, 0, kSeriesCount - 1)][barCount - 1 - i] += s.value;
     }
 
-    m_series->clear();
-    QList<QBarSet*> sets;
-    for (int k = 0; k < usedSeries; ++k) {
-        auto* set = new QBarSet(QStringLiteral("Series%1").arg(k + 1));
-        set->setObjectName(QStringLiteral("Series%1").arg(k + 1));
-        set->setColor(QColor::fromRgb(seriesColour(k)));
-        set->setBorderColor(QColor::fromRgb(seriesColour(k)));
-        set->append(values[k]);
-        sets << set;
+    // Reuse the bar sets when only their values changed: the chart then moves its bars
+    // instead of building them anew, which keeps a refresh fast.
+    const QList<QBarSet*> current = m_series->barSets();
+    const bool sameShape =
+        current.size() == usedSeries && !current.isEmpty() && current.first()->count() == barCount;
+    if (sameShape) {
+        if (m_categories->categories() != axisLabels)
+            m_categories->setCategories(axisLabels);
+        for (int k = 0; k < usedSeries; ++k) {
+            QBarSet* set = current[k];
+            for (qsizetype i = 0; i < values[k].size(); ++i) {
+                if (set->at(i) != values[k][i])
+                    set->replace(i, values[k][i]);
+            }
+        }
+    } else {
+        m_series->clear();
+        QList<QBarSet*> sets;
+        for (int k = 0; k < usedSeries; ++k) {
+            const QString name = QStringLiteral("Series%1").arg(k + 1);
+            auto* set = new QBarSet(name);
+            set->setObjectName(name);
+            set->setColor(QColor::fromRgb(seriesColour(k)));
+            set->setBorderColor(QColor::fromRgb(seriesColour(k)));
+            set->append(values[k]);
+            sets << set;
+        }
+        m_categories->setCategories(axisLabels);
+        m_series->append(sets); // the series owns the sets
     }
-    m_categories->setCategories(m_labels);
-    m_series->append(sets); // the series owns the sets
     showPage();
 
     fillPie(m_actual, data.actualEnergy);
@@ -135,11 +167,20 @@ void ResultCharts::fillPie(QPieSeries* pie, const QList<ResultChartData::Slice>&
     for (const ResultChartData::Slice& s : slices) {
         QPieSlice* slice = pie->append(s.label, s.value);
         slice->setColor(QColor::fromRgb(s.rgb));
-        slice->setLabelVisible(true);
     }
     for (QPieSlice* slice : pie->slices())
         slice->setLabel(slice->label() +
                         QStringLiteral(" %1%").arg(qRound(slice->percentage() * 100)));
+}
+
+QStringList ResultCharts::labels() const {
+    QStringList plain;
+    for (QString label : m_labels) {
+        label.replace(QChar(0x00A0), QLatin1Char(' '));
+        label.remove(QChar(0x200B));
+        plain << label;
+    }
+    return plain;
 }
 
 double ResultCharts::maximum() const {
@@ -171,7 +212,8 @@ void ResultCharts::showPage() {
     if (count == 0)
         return;
     const int first = m_pages ? std::clamp(m_pages->value(), 0, std::max(count - perPage, 0)) : 0;
-    m_categories->setRange(m_labels[first], m_labels[std::min(first + perPage, count) - 1]);
+    // The axis runs bottom-up: the page's last bar is its minimum.
+    m_categories->setRange(m_labels[std::min(first + perPage, count) - 1], m_labels[first]);
 }
 
 double ResultCharts::hundredPercentX() const {

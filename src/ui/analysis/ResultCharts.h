@@ -31,6 +31,8 @@ public:
     // Colour of series k (0-based) as 0xRRGGBB; the colours repeat every nine series.
     static unsigned seriesColour(int series);
 
+    // The bar labels as drawn, top to bottom, with plain blanks.
+    QStringList labels() const;
     double maximum() const;
     void setMaximum(double maximum);
     void setValueLabelsVisible(bool visible);

@@ -141,7 +141,8 @@ Tformnvval::Tformnvval(AppState& state, Windows& windows, Dialogs& dialogs)
                                this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
-    Memo1->setMaximumHeight(50);
+    Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 2 + 12);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     aminoBox->addWidget(Memo1);
     aminoBox->addStretch();
     columns->addLayout(nutrients);

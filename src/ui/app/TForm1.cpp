@@ -268,7 +268,7 @@ void TForm1::createControls() {
     ButtonSkrivLivtab =
         makeButton("ButtonSkrivLivtab", QStringLiteral("SkrivLivtab"), {584, 488, 120, 24}, false);
     ButtonEnklare = makeButton("ButtonEnklare", QStringLiteral("Visa fler funktioner."),
-                               {460, 348, 120, 24}, true);
+                               {460, 348, 140, 24}, true);
     connect(ButtonEnklare, &QPushButton::clicked, this, &TForm1::ButtonEnklareClick);
     MemoHelp = named(new QPlainTextEdit(m_central), "MemoHelp");
     MemoHelp->setPlainText(kHelpMemoLines.join(QLatin1Char('\n')));
@@ -789,12 +789,14 @@ void TForm1::connectAnalysis() {
 
     // The layout chosen in an earlier run; the first recalculation draws the charts once
     // every window exists.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_state.DataDir.isEmpty() &&
-            LayoutFile::readExtended(m_state.dataPath(LayoutFile::kFileName)))
-            setExtendedLayout(true);
-        Recalculate();
-    });
+    QTimer::singleShot(0, this, &TForm1::restoreLayout);
+}
+
+void TForm1::restoreLayout() {
+    if (!m_state.DataDir.isEmpty() &&
+        LayoutFile::readExtended(m_state.dataPath(LayoutFile::kFileName)))
+        setExtendedLayout(true);
+    Recalculate();
 }
 
 void TForm1::setExtendedLayout(bool extended) {
@@ -834,6 +836,8 @@ void TForm1::placeAnalysisControls() {
             w->hide();
         if (m_windows.FormDagFarger)
             m_windows.FormDagFarger->hide();
+        // The instructions stand below this button, not over it.
+        MemoHelp->move(MemoHelp->x(), ButtonEnklare->geometry().bottom() + 4);
     }
     resizeEvent(nullptr);
     if (m_windows.FormDagFarger)

@@ -172,6 +172,8 @@ public:
     void Instllningar1Click();
     // The extended layout shows the analysis controls and menus; remembered between runs.
     void setExtendedLayout(bool extended);
+    // The layout chosen in an earlier run, then a first refresh.
+    void restoreLayout();
     bool isExtendedLayout() const { return m_extended; }
     ResultCharts* resultCharts() const { return m_charts; }
     bool MissingValuesMode = false;

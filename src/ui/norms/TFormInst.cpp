@@ -11,10 +11,11 @@
 
 #include <QButtonGroup>
 #include <QDir>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QPlainTextEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -23,26 +24,28 @@ namespace vexamat {
 
 namespace {
 
-QPlainTextEdit* memo(QWidget* parent, const char* name, const QStringList& lines, QRect g) {
-    auto* m = new QPlainTextEdit(lines.join(QLatin1Char('\n')), parent);
+QLabel* memo(QWidget* parent, const char* name, const QStringList& lines) {
+    auto* m = new QLabel(lines.join(QLatin1Char('\n')), parent);
     m->setObjectName(QString::fromLatin1(name));
-    m->setReadOnly(true);
-    m->setFrameShape(QFrame::NoFrame);
-    m->setGeometry(g);
     return m;
 }
 
 QTableWidget* grid(QWidget* parent, const char* name, const QString& heading,
-                   const QStringList& captions, QRect g) {
+                   const QStringList& captions) {
     auto* t = new QTableWidget(int(captions.size()), 1, parent);
     t->setObjectName(QString::fromLatin1(name));
     t->setHorizontalHeaderLabels({heading});
     t->setVerticalHeaderLabels(captions);
     t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setDefaultSectionSize(22);
     t->setTabKeyNavigation(true);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int r = 0; r < t->rowCount(); ++r)
         t->setItem(r, 0, new QTableWidgetItem);
-    t->setGeometry(g);
+    // Tall enough to show every row without scrolling.
+    t->setFixedHeight(t->horizontalHeader()->sizeHint().height() + 22 * t->rowCount() + 4);
+    t->setMinimumWidth(230);
     return t;
 }
 
@@ -52,11 +55,10 @@ TFormInst::TFormInst(AppState& state, Windows& windows, Dialogs& dialogs)
     : FormBase(state, windows, dialogs) {
     setObjectName(QStringLiteral("TFormInst"));
     setWindowTitle(QStringLiteral("Inställningar"));
-    resize(470, 420);
 
+    auto* layout = new QGridLayout(this);
     RadioGroup1 = new QGroupBox(QStringLiteral("Ska dagen delas upp i måltider?"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(8, 8, 260, 50);
     auto* row = new QHBoxLayout(RadioGroup1);
     RadioGroup1Items = new QButtonGroup(this);
     const QStringList items{QStringLiteral("Ja"), QStringLiteral("Nej")};
@@ -68,38 +70,43 @@ TFormInst::TFormInst(AppState& state, Windows& windows, Dialogs& dialogs)
     }
     RadioGroup1Items->button(0)->setChecked(true);
     connect(RadioGroup1Items, &QButtonGroup::idClicked, this, [this] { RadioGroup1Click(); });
+    layout->addWidget(RadioGroup1, 0, 0);
 
     Memo1 = memo(this, "Memo1",
                  {QStringLiteral("Önskad fördelning av näringsintag"),
-                  QStringLiteral("för dagens måltider i %.")},
-                 {8, 64, 220, 40});
+                  QStringLiteral("för dagens måltider i %.")});
+    layout->addWidget(Memo1, 1, 0);
     StringGrid1 =
         grid(this, "StringGrid1", QStringLiteral("% av dagbehovet"),
              {QStringLiteral("Frukost"), QStringLiteral("Lunch"), QStringLiteral("Middag"),
               QStringLiteral("M-mål 1"), QStringLiteral("M-mål 2"), QStringLiteral("M-mål 3"),
-              QStringLiteral("M-mål 4"), QStringLiteral("M-mål 5"), QStringLiteral("M-mål 6")},
-             {8, 106, 220, 250});
-    Memo2 = memo(this, "Memo2", {QString(), QStringLiteral("Ideal energifördelning i %")},
-                 {240, 64, 220, 40});
+              QStringLiteral("M-mål 4"), QStringLiteral("M-mål 5"), QStringLiteral("M-mål 6")});
+    layout->addWidget(StringGrid1, 2, 0, 2, 1, Qt::AlignTop);
+    Memo2 = memo(this, "Memo2", {QString(), QStringLiteral("Ideal energifördelning i %")});
+    layout->addWidget(Memo2, 1, 1);
     StringGrid2 = grid(this, "StringGrid2", QStringLiteral("Ideal energi%"),
                        {QStringLiteral("Protein"), QStringLiteral("Fett"),
                         QStringLiteral("Kolhydrat"), QStringLiteral("Enkelomättat fett"),
-                        QStringLiteral("Fleromättat fett"), QStringLiteral("Mättat fett")},
-                       {240, 106, 220, 180});
+                        QStringLiteral("Fleromättat fett"), QStringLiteral("Mättat fett")});
+    layout->addWidget(StringGrid2, 2, 1, Qt::AlignTop);
     Memo3 = memo(this, "Memo3",
                  {QStringLiteral("Ideal energifördelning följer normerna "),
-                  QStringLiteral("och ändras när du byter norm.")},
-                 {240, 290, 220, 40});
+                  QStringLiteral("och ändras när du byter norm.")});
+    layout->addWidget(Memo3, 3, 1, Qt::AlignTop);
+
+    auto* buttons = new QHBoxLayout;
     Button1 = new QPushButton(QStringLiteral("Verkställ"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(8, 370, 120, 28);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TFormInst::Button1Click);
     Button3 = new QPushButton(QStringLiteral("Texter till Mattipsen"), this);
     Button3->setObjectName(QStringLiteral("Button3"));
-    Button3->setGeometry(240, 370, 160, 28);
     Button3->hide();
     connect(Button3, &QPushButton::clicked, this, &TFormInst::Button3Click);
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button3);
+    buttons->addStretch();
+    layout->addLayout(buttons, 4, 0, 1, 2);
 
     FormCreate();
 }

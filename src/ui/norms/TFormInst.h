@@ -5,7 +5,7 @@
 
 class QButtonGroup;
 class QGroupBox;
-class QPlainTextEdit;
+class QLabel;
 class QPushButton;
 class QTableWidget;
 
@@ -32,11 +32,11 @@ public:
 
     QGroupBox* RadioGroup1 = nullptr;
     QButtonGroup* RadioGroup1Items = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    QLabel* Memo1 = nullptr;
     QTableWidget* StringGrid1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
+    QLabel* Memo2 = nullptr;
     QTableWidget* StringGrid2 = nullptr;
-    QPlainTextEdit* Memo3 = nullptr;
+    QLabel* Memo3 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button3 = nullptr;
 

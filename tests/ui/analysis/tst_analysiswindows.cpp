@@ -1,3 +1,4 @@
+#include "analysis/ResultChartBuilder.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultCharts.h"
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -60,12 +62,13 @@ void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// Values of every bar set at one bar, by set name.
+// Values of every bar set at one bar (counted from the top), by set name.
 QMap<QString, qreal> segmentsOf(ResultCharts* charts, int bar) {
     QMap<QString, qreal> values;
+    const int fromBottom = int(charts->labels().size()) - 1 - bar;
     for (QBarSet* set : charts->barSeries()->barSets()) {
-        if (set->at(bar) != 0.0)
-            values[set->label()] = set->at(bar);
+        if (set->at(fromBottom) != 0.0)
+            values[set->label()] = set->at(fromBottom);
     }
     return values;
 }
@@ -130,6 +133,14 @@ private Q_SLOTS:
         QVERIFY(form()->ChartStapel->isHidden());
         QVERIFY(form()->SpeedButton9->isHidden());
         QCOMPARE(readAll(f->data.filePath("visning.txt")), QByteArray("enkel\r\n"));
+        QVERIFY(!form()->MemoHelp->isHidden());
+        QVERIFY(!form()->MemoHelp->geometry().intersects(form()->ButtonEnklare->geometry()));
+
+        // The next run starts as the last one ended.
+        f->data.write("visning.txt", "ut\xf6kad\r\n");
+        form()->restoreLayout();
+        QCOMPARE(form()->ButtonEnklare->text(), QStringLiteral("Visa enklare version."));
+        QVERIFY(!form()->ChartStapel->isHidden());
     }
 
     void barsInTheThreeViews() {
@@ -142,8 +153,7 @@ private Q_SLOTS:
         QVERIFY(!form()->mealButtons[2]->font().bold());
 
         // Breakfast: 15 g protein against 25 % of 60 g, one segment per food row.
-        QCOMPARE(charts()->categoryAxis()->categories(),
-                 (QStringList{"Energi    800kJ", "Protein   15.0g"}));
+        QCOMPARE(charts()->labels(), (QStringList{"Energi    800kJ", "Protein   15.0g"}));
         QCOMPARE(form()->ChartStapel->chart()->title(),
                  QStringLiteral("Näring i % av behovet för Frukost DAG1"));
         QMap<QString, qreal> protein = segmentsOf(charts(), 1);
@@ -151,8 +161,19 @@ private Q_SLOTS:
         QCOMPARE(qRound(protein["Series1"] * 1000), qRound(10.0 / 60 * 100 / 0.25 * 1000));
         QCOMPARE(qRound((protein["Series1"] + protein["Series2"]) * 1000), 100000);
 
+        // A changed amount moves the same bars.
+        state().registration.row(0, 0, 1).gram = 400;
+        form()->Recalculate();
+        QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   25.0g"));
+        protein = segmentsOf(charts(), 1);
+        QCOMPARE(qRound(protein["Series1"] * 100), qRound(20.0 / 60 * 100 / 0.25 * 100));
+        QCOMPARE(qRound((protein["Series1"] + protein["Series2"]) * 100),
+                 qRound(25.0 / 15 * 10000));
+        state().registration.row(0, 0, 1).gram = 200;
+        form()->Recalculate();
+
         click(form()->SpeedButton10);
-        QCOMPARE(charts()->categoryAxis()->categories().at(1), QStringLiteral("Protein   33.0g"));
+        QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   33.0g"));
         protein = segmentsOf(charts(), 1);
         QCOMPARE(protein.keys(), (QStringList{"Series1", "Series2"}));
         QCOMPARE(qRound(protein["Series1"] * 1000), 25000);
@@ -164,7 +185,7 @@ private Q_SLOTS:
         QCOMPARE(form()->ChartStapel->chart()->title(),
                  QStringLiteral("Näring i % av dagsbehovet för perioden"));
         // Two days with intake: (33 + 30) / 2 = 31.5 g, 52.5 % of the need.
-        QCOMPARE(charts()->categoryAxis()->categories().at(1), QStringLiteral("Protein   31.5g"));
+        QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   31.5g"));
         protein = segmentsOf(charts(), 1);
         QCOMPARE(protein.keys(), (QStringList{"Series1", "Series3"}));
         QCOMPARE(qRound(protein["Series1"] * 100), 2750);
@@ -177,7 +198,7 @@ private Q_SLOTS:
 
         click(form()->ButtonProcent);
         QCOMPARE(form()->ButtonProcent->text(), QStringLiteral("Värde"));
-        QVERIFY(charts()->categoryAxis()->categories().at(1).endsWith(QLatin1String("%")));
+        QVERIFY(charts()->labels().at(1).endsWith(QLatin1String("%")));
         click(form()->ButtonProcent);
         QCOMPARE(form()->ButtonProcent->text(), QStringLiteral("%"));
     }
@@ -188,8 +209,7 @@ private Q_SLOTS:
         click(form()->SpeedButton8);
         QCOMPARE(form()->ChartStapel->chart()->title(),
                  QStringLiteral("Antal livsmedel som saknar näringsuppgift Frukost DAG1"));
-        QCOMPARE(charts()->categoryAxis()->categories(),
-                 (QStringList{"Protein   0 st", "Selen   1 st"}));
+        QCOMPARE(charts()->labels(), (QStringList{"Protein   0 st", "Selen   1 st"}));
         QCOMPARE(segmentsOf(charts(), 1)["Series1"], 10.0);
         QVERIFY(!charts()->valueAxis()->labelsVisible());
         QCOMPARE(form()->SpeedButton8->palette().color(QPalette::ButtonText), QColor(Qt::red));
@@ -215,6 +235,24 @@ private Q_SLOTS:
         // A recalculation keeps the zoom.
         form()->Recalculate();
         QCOMPARE(charts()->maximum(), 100.0);
+    }
+
+    void barsArePagedByTheChartHeight() {
+        selectOnly({15, 16, 17, 19, 20, 21, 22, 23, 24, 25, 26,
+                    27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37});
+        form()->resize(837, 760);
+        const int height = form()->ChartStapel->height();
+        const int perPage = ResultChartBuilder::FitBarsPerPage(height, 22);
+        QVERIFY(perPage > 1 && perPage < 22);
+        QCOMPARE(charts()->barsPerPage(), perPage);
+        QScrollBar* pages = form()->ScrollBarStapel;
+        QVERIFY(pages->isEnabled());
+        QCOMPARE(pages->maximum(), 22 - perPage);
+        // The first page starts with kJ at the top; scrolling to the end shows the last bars.
+        QCOMPARE(charts()->categoryAxis()->max(), charts()->categoryAxis()->categories().last());
+        pages->setValue(pages->maximum());
+        QCOMPARE(charts()->categoryAxis()->min(), charts()->categoryAxis()->categories().first());
+        QVERIFY(charts()->labels().last().startsWith(QLatin1String("Magnes ")));
     }
 
     void energyPies() {
@@ -370,14 +408,14 @@ private Q_SLOTS:
         w->box(38)->setChecked(true);
         click(w->Button1);
         QCOMPARE(readAll(f->data.filePath("nvval.txt")), QByteArray("15\r\n16\r\n38\r\n"));
-        QCOMPARE(charts()->categoryAxis()->categories().size(), 3);
+        QCOMPARE(charts()->labels().size(), 3);
 
         f->dialogs.queueFileName(f->data.filePath("energi.nvval"));
         click(w->Button3);
         QVERIFY(!w->box(38)->isChecked());
         w->close(); // closing keeps the fetched group, as OK does
         QCOMPARE(readAll(f->data.filePath("nvval.txt")), QByteArray("15\r\n16\r\n"));
-        QCOMPARE(charts()->categoryAxis()->categories().size(), 2);
+        QCOMPARE(charts()->labels().size(), 2);
         QCOMPARE(f->dialogs.fileDialogs,
                  (QStringList{"Spara valda näringsämnen", "Hämta näringsämnesgrupp"}));
     }
