@@ -6,3 +6,4 @@
 // returns the process exit code.
 int runMakeDb(const QStringList& arguments);
 int runSearch(const QStringList& arguments);
+int runAnalyse(const QStringList& arguments);

@@ -17,7 +17,9 @@ void printUsage() {
            "  make-db --source DIR --out DIR   bygger datamappen (vexamat.db och textfilerna)\n"
            "                                   ur standarddata i textform\n"
            "  search TEXT [--data DIR] [--no-dabas]\n"
-           "                                   visar livsmedelslistans rader för en söktext\n";
+           "                                   visar livsmedelslistans rader för en söktext\n"
+           "  analyse FIL.vexa [--data DIR] [--json]\n"
+           "                                   näringen i en sparad registrering\n";
 }
 
 } // namespace
@@ -35,6 +37,7 @@ int main(int argc, char* argv[]) {
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("make-db"), runMakeDb},
         {QStringLiteral("search"), runSearch},
+        {QStringLiteral("analyse"), runAnalyse},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);

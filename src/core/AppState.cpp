@@ -15,6 +15,8 @@ void AppState::NewRegistration() {
     CurrentCol = 0;
     CurrentMealName = settings.WholeDayMode ? QStringLiteral("Hela dagen") : MealName(0);
     registration.clear();
+    GlucoseStore.clear();
+    InsulinStore.clear();
 }
 
 CalculationInputs AppState::calculationInputs() const {

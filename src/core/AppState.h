@@ -7,6 +7,8 @@
 #include "catalogue/FoodTable.h"
 #include "catalogue/NutrientNames.h"
 #include "catalogue/VexamatDatabase.h"
+#include "diabetes/CarbohydrateSettings.h"
+#include "diabetes/ReadingStore.h"
 #include "norms/ActiveNorm.h"
 #include "norms/MealSettings.h"
 #include "registration/PickList.h"
@@ -71,6 +73,9 @@ struct AppState {
     void recalculate();
 
     // Glucose and insulin stores.
+    ReadingStore GlucoseStore;
+    ReadingStore InsulinStore;
+    CarbohydrateSettings carbohydrate;
 
     // Start-up state and folders.
     QString DataDir;    // the data folder, the working folder of the run

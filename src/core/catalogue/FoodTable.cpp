@@ -82,6 +82,38 @@ std::optional<TableRecord> FoodTable::findByArticleNumber(const QString& article
     return findOne(QStringLiteral("Grossartnr"), articleNumber);
 }
 
+QHash<QString, TableRecord> FoodTable::findByCodes(const QStringList& keys) const {
+    QHash<QString, TableRecord> out;
+    if (!m_open || m_keyField.isEmpty())
+        return out;
+    const int keyPos = position(m_keyField);
+    constexpr qsizetype kChunk = 500; // well below SQLite's limit of bound values
+    for (qsizetype first = 0; first < keys.size(); first += kChunk) {
+        const QStringList chunk = keys.mid(first, kChunk);
+        QStringList marks(chunk.size(), QStringLiteral("?"));
+        QSqlQuery q(m_db);
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 IN (%3)")
+                      .arg(TableSchema::quoted(m_table), TableSchema::quoted(m_keyField),
+                           marks.join(QLatin1Char(','))));
+        for (const QString& key : chunk)
+            q.addBindValue(key);
+        if (!q.exec())
+            continue;
+        while (q.next()) {
+            QList<QVariant> values;
+            values.reserve(m_fields->size());
+            for (int i = 0; i < m_fields->size(); ++i)
+                values << q.value(i);
+            TableRecord record(m_fields, std::move(values));
+            const QString key = record.text(keyPos);
+            if (!out.contains(key))
+                out.insert(key, std::move(record));
+        }
+    }
+    return out;
+}
+
 QList<TableRecord> FoodTable::select(const QStringList& fields, const QString& orderBy) const {
     QList<TableRecord> out;
     if (!m_open)

@@ -2,6 +2,7 @@
 
 #include "catalogue/TableRecord.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,8 @@ public:
 
     std::optional<TableRecord> findByCode(const QString& key) const;
     std::optional<TableRecord> findByArticleNumber(const QString& articleNumber) const;
+    // The records of many codes at once, by code; codes the table lacks are left out.
+    QHash<QString, TableRecord> findByCodes(const QStringList& keys) const;
 
     // All records (or only the named fields) in name order: Swedish order of the name
     // field, letter case ignored.

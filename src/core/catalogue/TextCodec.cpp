@@ -29,12 +29,17 @@ QStringList TextCodec::splitLines(const QString& text) {
 }
 
 QByteArray TextCodec::joinLines(const QStringList& lines) {
-    QByteArray out;
+    // One encoder for the whole text: making one per line dominates large files.
+    QString text;
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
     for (const QString& line : lines) {
-        out += encode1252(line);
-        out += "\r\n";
+        text += line;
+        text += QLatin1String("\r\n");
     }
-    return out;
+    return encode1252(text);
 }
 
 bool TextCodec::readLines(const QString& path, QStringList* lines) {

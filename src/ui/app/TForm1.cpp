@@ -23,6 +23,9 @@
 #include "ui/app/MealGridDelegate.h"
 #include "ui/app/TFormHelp.h"
 #include "ui/diabetes/TFormDagFarger.h"
+#include "ui/files/RegistrationFiles.h"
+#include "ui/files/TFormInfo.h"
+#include "ui/mail/TFormMailIndy.h"
 #include "ui/norms/TFormInst.h"
 #include "ui/norms/TFormNorm.h"
 #include "ui/reports/TFormForskning.h"
@@ -586,6 +589,8 @@ bool TForm1::NewRegistration() {
         }
     }
     m_state.NewRegistration();
+    if (m_windows.FormInfo)
+        m_windows.FormInfo->clearNote();
     mealButtons[0]->setChecked(true);
     ComboBox1->setCurrentIndex(0);
     return true;
@@ -596,15 +601,31 @@ void TForm1::Nyberkning1Click() {
         Recalculate();
 }
 
-void TForm1::Hmtaberkning1Click() {}
+void TForm1::Hmtaberkning1Click() {
+    registrationFiles().open();
+}
 
-void TForm1::SparaBerkning1Click() {}
+void TForm1::SparaBerkning1Click() {
+    registrationFiles().save();
+}
 
-void TForm1::Mailaberkning1Click() {}
+void TForm1::Mailaberkning1Click() {
+    if (m_windows.FormMailIndy) {
+        m_windows.FormMailIndy->show();
+        m_windows.FormMailIndy->raise();
+    }
+}
 
-void TForm1::Extrainfo1Click() {}
+void TForm1::Extrainfo1Click() {
+    if (m_windows.FormInfo) {
+        m_windows.FormInfo->show();
+        m_windows.FormInfo->raise();
+    }
+}
 
-void TForm1::RaderaClick() {}
+void TForm1::RaderaClick() {
+    registrationFiles().remove();
+}
 
 void TForm1::Kopieradennamltid2Click() {
     m_state.CopiedMeal = m_state.registration.meal(m_state.CurrentDay, m_state.CurrentMeal);
@@ -1604,6 +1625,13 @@ void TForm1::refreshSalt() {
 }
 
 // Registration files, note, information texts and mail.
+
+RegistrationFiles& TForm1::registrationFiles() {
+    if (!m_registrationFiles)
+        m_registrationFiles =
+            std::make_shared<RegistrationFiles>(m_state, m_windows, m_dialogs, *this);
+    return *m_registrationFiles;
+}
 
 // Food tables: editors and the gram file.
 

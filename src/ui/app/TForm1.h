@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QButtonGroup;
@@ -29,6 +30,7 @@ class QScrollBar;
 namespace vexamat {
 
 class PickList;
+class RegistrationFiles;
 class ResultCharts;
 
 // The main window: the meal buttons, the day box, the meal grid, the food list and the
@@ -234,6 +236,8 @@ private:
 public:
 
     // Registration files, note, information texts and mail.
+    RegistrationFiles& registrationFiles();
+    std::shared_ptr<RegistrationFiles> m_registrationFiles; // made on first use
 
     // Food tables: editors and the gram file.
 

@@ -2,12 +2,27 @@
 
 #include "ui/FormBase.h"
 
+class QLabel;
+class QPlainTextEdit;
+
 namespace vexamat {
 
+// "Info": the free-text note of the current registration.
 class TFormInfo : public FormBase {
     Q_OBJECT
 public:
     TFormInfo(AppState& state, Windows& windows, Dialogs& dialogs);
+
+    // The memo's lines; none when the memo is empty.
+    QStringList noteLines() const;
+    // Puts a note read from a file into the memo without marking the registration changed.
+    void setNoteLines(const QStringList& lines);
+    void clearNote() { setNoteLines({}); }
+
+    void MemoInfoChange();
+
+    QLabel* Label1 = nullptr;
+    QPlainTextEdit* MemoInfo = nullptr;
 };
 
 } // namespace vexamat

@@ -1,0 +1,53 @@
+#include "mail/MailMessage.h"
+
+#include "mail/MailAddressList.h"
+
+namespace vexamat {
+
+const QString MailMessage::kSubject = QStringLiteral("Kostberäkning Vexamat ");
+
+QStringList MailMessage::fixedText() {
+    return {
+        QStringLiteral("Detta mail är sänt från programmet Vexamat och till mailet finns en "
+                       "kostregistering bifogad."),
+        QStringLiteral("Gör så här om du vill läsa in beräkningen i Vexamat."),
+        QStringLiteral("1. Spara den bifogade beräkningen."),
+        QStringLiteral("    Var noga med att du vet var du sparar den, du behöver veta det under "
+                       "punkt3."),
+        QStringLiteral("2. Starta Vexamat."),
+        QStringLiteral("3. Välj Arkiv/Hämta och läs in beräkningen."),
+        QString(),
+        QStringLiteral("Om du har problem med denna inläsning kan du kontakta"),
+        QStringLiteral("Vexamats support"),
+        QStringLiteral("support@vexamat.se"),
+        QStringLiteral("tel. 08-123 456 00"),
+        QString(),
+        QStringLiteral("Nedan följer eventuellt meddelande från avsändaren."),
+        QString(88, QLatin1Char('-')),
+        QString(),
+    };
+}
+
+QStringList MailMessage::body(const QStringList& message, const QString& senderName,
+                              const QString& senderAddress) {
+    QStringList lines = fixedText();
+    lines << message << QString() << QStringLiteral("Avsändare: ") + senderName
+          << QStringLiteral("Avsändarens mailadress: ") + senderAddress;
+    return lines;
+}
+
+MailMessage MailMessage::fromFields(const QString& recipientText, const QString& senderName,
+                                    const QString& senderAddressText, const QStringList& message,
+                                    const QString& attachmentPath) {
+    MailMessage m;
+    m.senderName = senderName.trimmed();
+    m.recipients = MailAddressList::parse(recipientText);
+    m.replyTo = MailAddressList::parse(senderAddressText);
+    m.senderAddress =
+        m.replyTo.isEmpty() ? QString() : MailAddressList::bareAddress(m.replyTo.first());
+    m.bodyLines = body(message, senderName, senderAddressText);
+    m.attachmentPath = attachmentPath;
+    return m;
+}
+
+} // namespace vexamat

@@ -1,0 +1,256 @@
+#include "AppState.h"
+#include "catalogue/TextCodec.h"
+#include "files/FoodLookup.h"
+#include "registration/MealPickLists.h"
+#include "support/MainWindowFixture.h"
+#include "ui/Windows.h"
+#include "ui/app/TForm1.h"
+#include "ui/files/RegistrationFiles.h"
+#include "ui/files/TFormInfo.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace vexamat;
+
+namespace {
+
+void trigger(TForm1* form, const char* action) {
+    QAction* a = form->findChild<QAction*>(QString::fromLatin1(action));
+    QVERIFY2(a, action);
+    a->trigger();
+}
+
+QStringList fileLines(const QString& path) {
+    QStringList lines;
+    TextCodec::readLines(path, &lines);
+    return lines;
+}
+
+// Puts a food of the tables into a row, as adding it from the food list does.
+void putFood(AppState& state, int day, int meal, int row, const QString& code, float gram,
+             const QString& klockan = {}) {
+    FoodLookup lookup(state);
+    const FoodLookup::Food* food = lookup.find(code);
+    QVERIFY(food);
+    MealRow& r = state.registration.row(day, meal, row);
+    r = MealRow();
+    r.kod = food->kod;
+    r.livsmedel = food->livsmedel;
+    r.enhet = food->enhet;
+    r.enhetsvikt = food->portionsstorlek;
+    r.gram = gram;
+    r.klockan = klockan;
+    r.naring = food->naring;
+}
+
+} // namespace
+
+class TstRegistrationFilesUi : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void saveWritesTheFilesAndClearsChanged() {
+        MainWindowFixture f;
+        QCOMPARE(f.startResult(), WindowSet::Result::Ok);
+        f.form()->registrationFiles().setDateText([] { return QStringLiteral("2026-12-10"); });
+        putFood(*f.state, 0, 1, 1, QStringLiteral("1_101"), 206, QStringLiteral("12:30"));
+        f.state->norm.NormKind = QStringLiteral("standardnorm");
+        f.state->norm.NormLabel = QStringLiteral("Kvinna 31-60 år");
+        QTest::keyClicks(f.windows().FormInfo->MemoInfo, QStringLiteral("Kalle, 12 år"));
+        QVERIFY(f.state->RegistrationChanged);
+
+        const QString chosen = f.data.filePath(QStringLiteral("kalle.txt"));
+        f.dialogs.queueFileName(chosen);
+        trigger(f.form(), "SparaBerkning1");
+
+        const QString vexa = f.data.filePath(QStringLiteral("kalle.vexa"));
+        QCOMPARE(f.dialogs.fileDialogs, QStringList{"Spara registrering"});
+        QCOMPARE(f.dialogs.messages, QStringList());
+        const QStringList lines = fileLines(vexa);
+        QCOMPARE(lines.mid(0, 3), (QStringList{"100", "2026-12-10", "flera maltider"}));
+        QCOMPARE(lines.mid(12, 4), (QStringList{"*0/0", "1_101", "206.0/103@dl&12:30", "*0/1"}));
+        QCOMPARE(fileLines(f.data.filePath(QStringLiteral("kalle.txt"))),
+                 QStringList{"Kalle, 12 år"});
+        const QStringList norm = fileLines(f.data.filePath(QStringLiteral("kalle.norm")));
+        QCOMPARE(norm.size(), 84);
+        QCOMPARE(norm.at(11), QStringLiteral("Kvinna 31-60 år"));
+        QVERIFY(!f.state->RegistrationChanged);
+        QCOMPARE(f.state->RegistrationTitle, vexa);
+        QCOMPARE(f.form()->windowTitle(), vexa + "   Kvinna 31-60 år");
+    }
+
+    void cancelledOrFailedSaveKeepsChanged() {
+        MainWindowFixture f;
+        f.state->RegistrationChanged = true;
+        trigger(f.form(), "SparaBerkning1"); // the dialog is cancelled
+        QVERIFY(f.state->RegistrationChanged);
+
+        f.dialogs.queueFileName(f.data.filePath(QStringLiteral("saknas/kalle.vexa")));
+        trigger(f.form(), "SparaBerkning1");
+        QVERIFY(f.state->RegistrationChanged);
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages.at(0).startsWith("Kan ej spara registreringen\n"));
+        QCOMPARE(f.dialogs.messages.at(1), QStringLiteral("Kan ej spara aktuell norm"));
+    }
+
+    void openShowsWhatWasSaved() {
+        MainWindowFixture f;
+        f.form()->registrationFiles().setDateText([] { return QStringLiteral("D1"); });
+        putFood(*f.state, 2, 0, 1, QStringLiteral("1_101"), 50);
+        putFood(*f.state, 2, 0, 2, QStringLiteral("egna001"), 150);
+        putFood(*f.state, 0, 4, 1, QStringLiteral("Abbo001"), 200);
+        putFood(*f.state, 5, 0, 1, QStringLiteral("1_101"), 75); // listed once, as on day 3
+        f.state->GlucoseStore.set(2, 1, QStringLiteral("8:00"), QStringLiteral("5,5"));
+        f.state->norm.NormKind = QStringLiteral("egennorm");
+        f.state->norm.NormLabel = QStringLiteral("Egen norm 2000 kcal");
+        f.state->norm.ActiveNeed.fill(7.5f);
+        f.windows().FormInfo->setNoteLines({"rad 1", "rad 2"});
+        const QString vexa = f.data.filePath(QStringLiteral("kalle.vexa"));
+        f.dialogs.queueFileName(vexa);
+        trigger(f.form(), "SparaBerkning1");
+
+        MainWindowFixture g;
+        QCOMPARE(g.startResult(), WindowSet::Result::Ok);
+        g.dialogs.queueFileName(vexa);
+        trigger(g.form(), "Hmtaberkning1");
+        QCOMPARE(g.dialogs.fileDialogs, QStringList{"Öppna registrering"});
+        QCOMPARE(g.dialogs.messages, QStringList());
+        QCOMPARE(g.state->registration.row(2, 0, 2).livsmedel,
+                 QStringLiteral("Mormors köttbullar"));
+        QCOMPARE(g.state->registration.row(0, 4, 1).gram, 200.0f);
+        QCOMPARE(g.state->GlucoseStore.reading(2, 1).value, QStringLiteral("5,5"));
+        QCOMPARE(g.state->norm.NormKind, QStringLiteral("egennorm"));
+        QCOMPARE(g.state->norm.NormLabel, QStringLiteral("Egen norm 2000 kcal"));
+        QCOMPARE(g.state->norm.ActiveNeed[71], 7.5f);
+        QCOMPARE(g.windows().FormInfo->noteLines(), (QStringList{"rad 1", "rad 2"}));
+        QVERIFY(!g.state->RegistrationChanged);
+        QCOMPARE(g.state->RegistrationTitle, vexa + "   D1");
+        QCOMPARE(g.form()->windowTitle(), vexa + "   Egen norm 2000 kcal  /D1");
+        QCOMPARE(g.state->MealTypeFoods[MealPickLists::Frukost].names(),
+                 (QStringList{"Mjölk fett 3%", "Mormors köttbullar"}));
+        QCOMPARE(g.state->MealTypeFoods[MealPickLists::Frukost].companions().at(0),
+                 QStringLiteral("Mjölk fett 3%{1_101}50@dl"));
+        QCOMPARE(g.state->MealTypeFoods[MealPickLists::Mmal].names(),
+                 QStringList{"Demo Näringsdryck vanilj"});
+
+        // Day 3 is shown when chosen in the day box.
+        g.state->CurrentDay = 2;
+        g.form()->Recalculate();
+        QCOMPARE(g.form()->StringGridMaltid->item(1, 0)->text(),
+                 QStringLiteral("Mormors köttbullar"));
+    }
+
+    void openingAsksToSaveAndCancelKeepsTheRegistration() {
+        MainWindowFixture f;
+        putFood(*f.state, 0, 0, 1, QStringLiteral("1_101"), 50);
+        f.state->RegistrationChanged = true;
+        f.dialogs.queueAnswer(Dialogs::Answer::Cancel);
+        trigger(f.form(), "Hmtaberkning1");
+        QCOMPARE(f.dialogs.questions,
+                 QStringList{"Vill du spara pågående registrering innan ny startas?"});
+        QVERIFY(f.dialogs.fileDialogs.isEmpty());
+        QCOMPARE(f.state->registration.row(0, 0, 1).kod, QStringLiteral("1_101"));
+    }
+
+    void brokenFileSaysSo() {
+        MainWindowFixture f;
+        f.data.write(QStringLiteral("trasig.vexa"), "inte en siffra\r\n");
+        f.dialogs.queueFileName(f.data.filePath(QStringLiteral("trasig.vexa")));
+        trigger(f.form(), "Hmtaberkning1");
+        QCOMPARE(f.dialogs.messages, QStringList{"Kan ej öppna registrering"});
+    }
+
+    void overflowIsToldOnce() {
+        MainWindowFixture f;
+        QStringList lines{"100", "d", "flera maltider"};
+        for (int i = 0; i < 9; ++i)
+            lines << "reserv";
+        for (int i = 0; i < 101; ++i)
+            lines << "1_101"
+                  << "1";
+        for (int d = 0; d < 21; ++d)
+            for (int m = 0; m < 9; ++m)
+                lines << QStringLiteral("*%1/%2").arg(d).arg(m);
+        f.data.write(QStringLiteral("stor.vexa"), TextCodec::joinLines(lines));
+        f.dialogs.queueFileName(f.data.filePath(QStringLiteral("stor.vexa")));
+        trigger(f.form(), "Hmtaberkning1");
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.first().endsWith("Detta lästes inte in: 2 livsmedelsrader."));
+        QCOMPARE(f.state->registration.filledRowCount(0, 0), 99);
+    }
+
+    void oldestLayoutTellsWhichFoodsAreMissing() {
+        MainWindowFixture f;
+        f.state->norm.NormLabel = QStringLiteral("Standard");
+        // Day 1 breakfast: slot 0 empty, slot 1 milk, slot 2 a food no table has.
+        f.data.write(QStringLiteral("gammal.vexa"),
+                     TextCodec::joinLines({"0", "0", "1_102", "150", "9_999", "10"}));
+        const QString path = f.data.filePath(QStringLiteral("gammal.vexa"));
+        f.dialogs.queueFileName(path);
+        trigger(f.form(), "Hmtaberkning1");
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{"dag=1 maltid=1 rad=3 Livsmedel med nr 9_999 finns ej."});
+        QCOMPARE(f.state->registration.row(0, 0, 2).livsmedel,
+                 QStringLiteral("Mellanmjölk fett 1,5%"));
+        QCOMPARE(f.form()->windowTitle(), path + "   Standard");
+        QCOMPARE(f.form()->StringGridMaltid->item(1, 3)->text(), QStringLiteral("150"));
+    }
+
+    void deleteRemovesTheRegistrationFiles() {
+        MainWindowFixture f;
+        for (const char* ext : {".vexa", ".txt", ".norm", ".akt", ".enorm", ".harris", ".pers"})
+            f.data.write(QStringLiteral("kalle") + QString::fromLatin1(ext), "x\r\n");
+        const QString vexa = f.data.filePath(QStringLiteral("kalle.vexa"));
+        f.dialogs.queueFileName(vexa);
+        trigger(f.form(), "Radera");
+        QCOMPARE(f.dialogs.fileDialogs, (QStringList{"Välj registrering som du vill radera.",
+                                                     "Välj registrering som du vill radera."}));
+        QCOMPARE(f.dialogs.messages, QStringList{vexa + " borttagen"});
+        for (const char* ext : {".vexa", ".txt", ".norm", ".akt", ".enorm", ".harris"})
+            QVERIFY(!QFile::exists(f.data.filePath(QStringLiteral("kalle") + ext)));
+        QVERIFY(QFile::exists(f.data.filePath(QStringLiteral("kalle.pers"))));
+    }
+
+    void sideFileOfTheNormKindIsWrittenAndRead() {
+        MainWindowFixture f;
+        QStringList written;
+        QStringList read;
+        f.form()->registrationFiles().registerSideFile(QStringLiteral("harrisnorm"),
+                                                       {QStringLiteral(".harris"),
+                                                        [&](const QString& p) {
+                                                            written << p;
+                                                            TextCodec::writeLines(p, {"Man"});
+                                                        },
+                                                        [&](const QString& p) { read << p; },
+                                                        {}});
+        f.state->norm.NormKind = QStringLiteral("harrisnorm");
+        const QString vexa = f.data.filePath(QStringLiteral("h.vexa"));
+        f.dialogs.queueFileName(vexa);
+        trigger(f.form(), "SparaBerkning1");
+        QCOMPARE(written, QStringList{f.data.filePath(QStringLiteral("h.harris"))});
+        f.dialogs.queueFileName(vexa);
+        trigger(f.form(), "Hmtaberkning1");
+        QCOMPARE(read, QStringList{f.data.filePath(QStringLiteral("h.harris"))});
+    }
+
+    void typingInTheNoteMarksTheRegistrationChanged() {
+        MainWindowFixture f;
+        QVERIFY(!f.state->RegistrationChanged);
+        trigger(f.form(), "Extrainfo1");
+        QVERIFY(f.windows().FormInfo->isVisible());
+        QTest::keyClicks(f.windows().FormInfo->MemoInfo, QStringLiteral("a"));
+        QVERIFY(f.state->RegistrationChanged);
+        // A new registration asks to save, and empties the note.
+        f.dialogs.queueAnswer(Dialogs::Answer::No);
+        trigger(f.form(), "Nyberkning1");
+        QCOMPARE(f.dialogs.questions.size(), 1);
+        QVERIFY(f.windows().FormInfo->noteLines().isEmpty());
+        QVERIFY(!f.state->RegistrationChanged);
+    }
+};
+
+QTEST_MAIN(TstRegistrationFilesUi)
+#include "tst_registrationfiles_ui.moc"
