@@ -5,3 +5,4 @@
 // Each command of vexamat-cli takes its own arguments (without the command name) and
 // returns the process exit code.
 int runMakeDb(const QStringList& arguments);
+int runImportLivsmedelsverket(const QStringList& arguments);

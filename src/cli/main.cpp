@@ -15,7 +15,9 @@ void printUsage() {
            "\n"
            "Kommandon:\n"
            "  make-db --source DIR --out DIR   bygger datamappen (vexamat.db och textfilerna)\n"
-           "                                   ur standarddata i textform\n";
+           "                                   ur standarddata i textform\n"
+           "  import-livsmedelsverket FIL.xlsx [--data DIR]\n"
+           "                                   ersätter livtab100 med Livsmedelsverkets databas\n";
 }
 
 } // namespace
@@ -32,6 +34,7 @@ int main(int argc, char* argv[]) {
     }
     const std::map<QString, std::function<int(const QStringList&)>> commands{
         {QStringLiteral("make-db"), runMakeDb},
+        {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);
