@@ -2,11 +2,17 @@
 
 #include "AppState.h"
 #include "analysis/FoodSearch.h"
+#include "catalogue/GramFile.h"
+#include "catalogue/LivsmedelsverketImport.h"
 #include "catalogue/TextCodec.h"
 #include "registration/MealGridText.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 #include "ui/app/TFormHelp.h"
+#include "ui/catalogue/TFormDabas.h"
+#include "ui/catalogue/TFormEgna.h"
+#include "ui/catalogue/TFormFabrikant.h"
+#include "ui/catalogue/TFormTab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -248,6 +254,7 @@ void TForm1::createControls() {
         makeButton("ButtonInsulin", QStringLiteral("Insulin"), {460, 488, 120, 24}, false);
     ButtonSkrivLivtab =
         makeButton("ButtonSkrivLivtab", QStringLiteral("SkrivLivtab"), {584, 488, 120, 24}, false);
+    connect(ButtonSkrivLivtab, &QPushButton::clicked, this, &TForm1::ButtonSkrivLivtabClick);
     ButtonEnklare = makeButton("ButtonEnklare", QStringLiteral("Visa fler funktioner."),
                                {708, 488, 120, 24}, false);
     connect(ButtonEnklare, &QPushButton::clicked, this, &TForm1::ButtonEnklareClick);
@@ -370,10 +377,13 @@ void TForm1::createMenus() {
     Register->setObjectName(QStringLiteral("Register1"));
     Register->menuAction()->setVisible(false);
     addMenuItem(Register, QStringLiteral("Livsmedelstabell1"), QStringLiteral("Livsmedelsverket"),
-                true);
-    addMenuItem(Register, QStringLiteral("Fabrikanter1"), QStringLiteral("Fabrikanter"), true);
-    addMenuItem(Register, QStringLiteral("Egna1"), QStringLiteral("Egna"), true);
-    addMenuItem(Register, QStringLiteral("Dabas1"), QStringLiteral("Dabas"), true);
+                true, &TForm1::Livsmedelstabell1Click);
+    addMenuItem(Register, QStringLiteral("Fabrikanter1"), QStringLiteral("Fabrikanter"), true,
+                &TForm1::Fabrikanter1Click);
+    addMenuItem(Register, QStringLiteral("Egna1"), QStringLiteral("Egna"), true,
+                &TForm1::Egna1Click);
+    addMenuItem(Register, QStringLiteral("Dabas1"), QStringLiteral("Dabas"), true,
+                &TForm1::Dabas1Click);
     addMenuItem(Register, QStringLiteral("Receptregister1"), QStringLiteral("Recept egna"), false);
     addMenuItem(Register, QStringLiteral("Receptregister2"), QStringLiteral("Recept allmänna"),
                 false);
@@ -588,14 +598,17 @@ void TForm1::Klistraindennamltid1Click() {
 void TForm1::Copyright1Click() {
     const QString version =
         m_state.DataDir.isEmpty() ? QString() : QStringLiteral("\nData: %1").arg(m_state.DataDir);
+    const QString agencyVersion = LivsmedelsverketImport::importedVersion(m_state.database);
     m_dialogs.message(
         this,
         QStringLiteral("Vexamat\nKostregistrering och näringsberäkning\nVersion %1\n\n"
                        "De medföljande livsmedelstabellerna är demodata med ungefärliga värden. "
                        "Läs in Livsmedelsverkets livsmedelsdatabas för riktiga värden: ladda ner "
                        "den som Excel-fil från Livsmedelsverkets webbplats och kör\n"
-                       "vexamat-cli import-livsmedelsverket FIL.xlsx%2")
-            .arg(QCoreApplication::applicationVersion(), version));
+                       "vexamat-cli import-livsmedelsverket FIL.xlsx%2%3")
+            .arg(QCoreApplication::applicationVersion(), version,
+                 agencyVersion.isEmpty() ? QString()
+                                         : QStringLiteral("\nLivsmedelsdatabas: ") + agencyVersion));
 }
 
 void TForm1::ButtonInstruktionerClick() {
@@ -680,5 +693,42 @@ void TForm1::closeEvent(QCloseEvent* event) {
 // Registration files, note, information texts and mail.
 
 // Food tables: editors and the gram file.
+
+namespace {
+void showEditor(QWidget* editor) {
+    if (!editor)
+        return;
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+} // namespace
+
+void TForm1::Livsmedelstabell1Click() {
+    showEditor(m_windows.FormTab);
+}
+
+void TForm1::Fabrikanter1Click() {
+    showEditor(m_windows.FormFabrikant);
+}
+
+void TForm1::Egna1Click() {
+    showEditor(m_windows.FormEgna);
+}
+
+void TForm1::Dabas1Click() {
+    showEditor(m_windows.FormDabas);
+}
+
+void TForm1::ButtonSkrivLivtabClick() {
+    QString error;
+    const int written =
+        GramFile::write(m_state.livtab100, m_state.dataPath(GramFile::kFileName), &error);
+    if (written < 0) {
+        m_dialogs.message(this, error, Dialogs::Icon::Error);
+        return;
+    }
+    m_dialogs.message(this, QStringLiteral("Antal artiklar = ") + QString::number(written));
+}
 
 } // namespace vexamat

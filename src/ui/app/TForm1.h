@@ -152,6 +152,11 @@ public:
     // Registration files, note, information texts and mail.
 
     // Food tables: editors and the gram file.
+    void Livsmedelstabell1Click();
+    void Fabrikanter1Click();
+    void Egna1Click();
+    void Dabas1Click();
+    void ButtonSkrivLivtabClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
