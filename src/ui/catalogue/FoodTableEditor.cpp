@@ -172,11 +172,14 @@ void FoodTableEditor::refresh() {
 }
 
 bool FoodTableEditor::storeEdits() {
-    // An open cell editor hands its text over first.
-    if (auto* editor =
-            DBISAMDBGrid1->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"))) {
-        Q_EMIT m_delegate->commitData(editor);
-        Q_EMIT m_delegate->closeEditor(editor);
+    // An open cell editor hands its text over first (closed ones linger until deleted).
+    const auto editors =
+        DBISAMDBGrid1->viewport()->findChildren<QLineEdit*>(QStringLiteral("cellEditor"));
+    for (QLineEdit* editor : editors) {
+        if (!editor->isHidden()) {
+            Q_EMIT m_delegate->commitData(editor);
+            Q_EMIT m_delegate->closeEditor(editor);
+        }
     }
     return DBISAMTable1->submit();
 }
