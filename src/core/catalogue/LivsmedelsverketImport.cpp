@@ -1,5 +1,6 @@
 #include "catalogue/LivsmedelsverketImport.h"
 
+#include "catalogue/NumberText.h"
 #include "catalogue/NutrientNames.h"
 #include "catalogue/TableSchema.h"
 #include "catalogue/VexamatDatabase.h"
@@ -142,26 +143,6 @@ Reserve reserveNamed(const QString& nutrientName) {
     if (n.startsWith(QStringLiteral("salt")))
         return Reserve::Salt;
     return Reserve::None;
-}
-
-enum class CellNumber { Empty, Number, Invalid };
-
-// A cell holds a stored number ("21.7"); a text cell may hold one typed with a comma.
-CellNumber parseCell(const QString& text, double* value) {
-    const QString t = text.trimmed();
-    if (t.isEmpty())
-        return CellNumber::Empty;
-    bool ok = false;
-    double v = t.toDouble(&ok);
-    if (!ok) {
-        QString comma = t;
-        comma.replace(QLatin1Char(','), QLatin1Char('.'));
-        v = comma.toDouble(&ok);
-    }
-    if (!ok || !std::isfinite(v))
-        return CellNumber::Invalid;
-    *value = v;
-    return CellNumber::Number;
 }
 
 QString cellOf(const XlsxRow& row, int column) {
@@ -308,8 +289,9 @@ bool LivsmedelsverketImport::convert(const QList<XlsxRow>& rows, QList<QList<QVa
             continue;
 
         const QString numberText = cellOf(row, numberColumn).trimmed();
-        double numberValue = 0;
-        if (parseCell(numberText, &numberValue) != CellNumber::Number || numberValue < 0 ||
+        const NumberText::Parsed parsedNumber = NumberText::parse(numberText);
+        const double numberValue = parsedNumber.value;
+        if (parsedNumber.kind != NumberText::Kind::Number || numberValue < 0 ||
             numberValue != std::floor(numberValue) || numberValue > 1e12)
             return fail(QStringLiteral("Rad %1, %2: \"%3\" är inget livsmedelsnummer.")
                             .arg(row.number)
@@ -342,14 +324,14 @@ bool LivsmedelsverketImport::convert(const QList<XlsxRow>& rows, QList<QList<QVa
         }
         for (const auto& [column, field] : nutrientColumns) {
             const QString text = cellOf(row, column);
-            double value = 0;
-            switch (parseCell(text, &value)) {
-            case CellNumber::Empty:
+            const NumberText::Parsed value = NumberText::parse(text);
+            switch (value.kind) {
+            case NumberText::Kind::Empty:
                 break;
-            case CellNumber::Number:
-                record[field] = value;
+            case NumberText::Kind::Number:
+                record[field] = value.value;
                 break;
-            case CellNumber::Invalid:
+            case NumberText::Kind::Invalid:
                 return fail(QStringLiteral("Rad %1, %2: \"%3\" är inget tal.")
                                 .arg(row.number)
                                 .arg(columnLabel(column, heading->cells.at(column).simplified()),

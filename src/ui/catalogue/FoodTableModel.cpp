@@ -29,9 +29,16 @@ bool FoodTableModel::submit() {
         return true;
     if (QSqlTableModel::submit())
         return true;
-    const QString reason = lastError().text();
+    const QSqlError error = lastError();
     revertAll();
-    Q_EMIT storeFailed(QStringLiteral("Ändringen kunde inte sparas: %1").arg(reason));
+    // SQLite's constraint codes: the code is the key and must be unique.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("19") || code == QLatin1String("1555") ||
+        code == QLatin1String("2067"))
+        Q_EMIT storeFailed(
+            QStringLiteral("Koden finns redan i tabellen. Ändringen sparades inte."));
+    else
+        Q_EMIT storeFailed(QStringLiteral("Ändringen kunde inte sparas: %1").arg(error.text()));
     return false;
 }
 

@@ -217,6 +217,22 @@ private Q_SLOTS:
                  QMetaType::Double);
     }
 
+    void duplicateCodeIsRefused() {
+        MainWindowFixture f;
+        TFormEgna* egna = f.windows().FormEgna;
+        egna->show();
+        unlock(f, egna);
+        QVERIFY(goTo(egna, QStringLiteral("egna002"), 0));
+        typeIntoCell(egna, QStringLiteral("egna001"));
+        QCOMPARE(
+            f.dialogs.messages,
+            QStringList{QStringLiteral("Koden finns redan i tabellen. Ändringen sparades inte.")});
+        QCOMPARE(find(f, TableSchema::Egna, QStringLiteral("egna002"))->text(1),
+                 QStringLiteral("Smoothie banan och blåbär"));
+        QCOMPARE(find(f, TableSchema::Egna, QStringLiteral("egna001"))->text(1),
+                 QStringLiteral("Mormors köttbullar"));
+    }
+
     void sortOrders() {
         MainWindowFixture f;
         TFormEgna* egna = f.windows().FormEgna;
