@@ -140,6 +140,8 @@ void FoodTableEditor::ensureLoaded() {
     DBISAMTable1->selectAll();
     setUpColumns();
     sortBy(m_sortColumn);
+    DBISAMDBGrid1->horizontalHeader()->setDefaultSectionSize(72);
+    DBISAMDBGrid1->setColumnWidth(0, m_setup.productColumns ? 170 : 80);
     DBISAMDBGrid1->setColumnWidth(1, 280);
 }
 
