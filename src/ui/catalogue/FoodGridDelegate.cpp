@@ -47,7 +47,11 @@ void FoodGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
         text.replace(QLatin1Char('.'), QLatin1Char(','));
         edit->setText(text);
     } else {
-        edit->setText(value.toString());
+        // A longer text already stored (an imported group name) is not cut by editing it.
+        const QString text = value.toString();
+        if (text.size() > edit->maxLength())
+            edit->setMaxLength(int(text.size()));
+        edit->setText(text);
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QToolButton>
 #include <QtTest>
@@ -324,6 +325,68 @@ private Q_SLOTS:
         QVERIFY(!find(f, TableSchema::Egna, QStringLiteral("egna002")).has_value());
         QVERIFY(find(f, TableSchema::Egna, QStringLiteral("egna001")).has_value());
         QVERIFY(!goTo(egna, QStringLiteral("egna002"), 1));
+    }
+
+    void aminoButton_data() {
+        QTest::addColumn<QByteArray>("file"); // empty: no amino.skv
+        QTest::addColumn<QString>("message");
+        const QByteArray amino = "100;110;120;130;140;150;160;170;180;190;200;210;220;230;240;"
+                                 "250;260;270;";
+        QTest::newRow("one food found")
+            << QByteArray("1101;a;b;c;d;e;" + amino + "\r\nx12;a;b;c;d;e;" + amino + "\r\n")
+            << "1 livsmedel har kompletterats med aminosyror";
+        QTest::newRow("no food found") << QByteArray("9999;a;b;c;d;e;" + amino + "\r\n")
+                                       << "0 livsmedel har kompletterats med aminosyror";
+    }
+    void aminoButton() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        MainWindowFixture f;
+        TFormTab* tab = f.windows().FormTab;
+        QVERIFY(tab->ButtonAmino->isHidden());
+        tab->show();
+        f.data.write(QStringLiteral("amino.skv"), file);
+        tab->ButtonAminoClick();
+        QCOMPARE(f.dialogs.messages, QStringList{message});
+        QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->text(1),
+                 message.startsWith(QLatin1Char('1')) ? QStringLiteral("Mjölk fett 3%*")
+                                                      : QStringLiteral("Mjölk fett 3%"));
+        QVERIFY(goTo(tab, QStringLiteral("1_101"), 1));
+        QCOMPARE(tab->currentName(),
+                 find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->text(1));
+    }
+
+    void aminoFileMissing() {
+        MainWindowFixture f;
+        f.windows().FormTab->ButtonAminoClick();
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{QStringLiteral("Filen %1 kan inte öppnas.")
+                                 .arg(f.data.filePath(QStringLiteral("amino.skv")))});
+    }
+
+    void longStoredTextIsNotCutByEditing() {
+        MainWindowFixture f;
+        TFormTab* tab = f.windows().FormTab;
+        tab->show();
+        unlock(f, tab);
+        const QString group = QStringLiteral("Fisk och skaldjur, rökta och gravade sorter");
+        QVERIFY(goTo(tab, QStringLiteral("1_101"), 4));
+        typeIntoCell(tab, group);
+        QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->text(4),
+                 group.left(30)); // typing is held to the field's size
+        QSqlQuery q(f.state->database.db());
+        QVERIFY(q.exec(
+            QStringLiteral("UPDATE livtab100 SET Grupp1 = '%1' WHERE Kod = '1_101'").arg(group)));
+        tab->refresh();
+        QVERIFY(goTo(tab, QStringLiteral("1_101"), 4));
+        QTest::keyClick(tab->DBISAMDBGrid1, Qt::Key_F2);
+        auto* edit =
+            tab->DBISAMDBGrid1->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), group);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY(edit->isHidden());
+        QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->text(4), group);
     }
 
     void registerMenuOpensTheEditors_data() {
