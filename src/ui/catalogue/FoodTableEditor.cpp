@@ -108,6 +108,12 @@ FoodTableEditor::FoodTableEditor(AppState& state, Windows& windows, Dialogs& dia
     setUpColumns();
 }
 
+FoodTableEditor::~FoodTableEditor() {
+    // The program ending with the window open keeps a changed row too; no message then.
+    DBISAMTable1->blockSignals(true);
+    DBISAMTable1->submit();
+}
+
 void FoodTableEditor::insertAboveGrid(QWidget* widget) {
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     layout->insertWidget(layout->indexOf(DBISAMDBGrid1), widget);

@@ -37,6 +37,7 @@ class FoodTableEditor : public FormBase {
 public:
     FoodTableEditor(AppState& state, Windows& windows, Dialogs& dialogs,
                     FoodTableEditorSetup setup);
+    ~FoodTableEditor() override;
 
     void SpeedButton1Click(); // "Nummerordning"
     void SpeedButton2Click(); // "Alfabetisk ordning"
