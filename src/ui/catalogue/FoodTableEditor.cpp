@@ -2,6 +2,8 @@
 
 #include "AppState.h"
 #include "catalogue/EditorPassword.h"
+#include "catalogue/FoodTableRows.h"
+#include "catalogue/OwnFoodCopy.h"
 #include "ui/Dialogs.h"
 #include "ui/catalogue/FoodGridDelegate.h"
 #include "ui/catalogue/FoodTableModel.h"
@@ -212,6 +214,7 @@ void FoodTableEditor::Button1Click() {
                                    QAbstractItemView::EditKeyPressed |
                                    QAbstractItemView::AnyKeyPressed);
     Memo1->show();
+    DBISAMDBGrid1->setToolTip(QStringLiteral("Insert lägger till ett livsmedel."));
     unlocked();
 }
 
@@ -253,6 +256,31 @@ void FoodTableEditor::deleteCurrent() {
             m_sorted->index(std::min(visibleRow, rows - 1), current.column()));
 }
 
+void FoodTableEditor::addFood() {
+    storeEdits();
+    const QString proposed =
+        m_setup.table == TableSchema::Egna ? OwnFoodCopy::nextCode(m_state.database) : QString();
+    const std::optional<QString> code =
+        m_dialogs.inputText(this, QStringLiteral("Nytt livsmedel"),
+                            QStringLiteral("Kod för det nya livsmedlet:"), proposed);
+    if (!code)
+        return;
+    QString error;
+    if (!FoodTableRows::addEmpty(m_state.database, m_setup.table, *code, &error)) {
+        m_dialogs.message(this, error, Dialogs::Icon::Warning);
+        return;
+    }
+    refresh();
+    // The new food's name is typed next.
+    for (int row = 0; row < m_sorted->rowCount(); ++row) {
+        if (m_sorted->index(row, 0).data(Qt::EditRole).toString() == code->trimmed()) {
+            DBISAMDBGrid1->setCurrentIndex(m_sorted->index(row, 1));
+            DBISAMDBGrid1->scrollTo(DBISAMDBGrid1->currentIndex());
+            break;
+        }
+    }
+}
+
 bool FoodTableEditor::eventFilter(QObject* watched, QEvent* event) {
     if (watched == DBISAMDBGrid1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -266,6 +294,10 @@ bool FoodTableEditor::eventFilter(QObject* watched, QEvent* event) {
         }
         if (!isLocked() && ctrlDelete) {
             deleteCurrent();
+            return true;
+        }
+        if (!isLocked() && key->key() == Qt::Key_Insert) {
+            addFood();
             return true;
         }
     }

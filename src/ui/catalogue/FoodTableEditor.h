@@ -74,6 +74,7 @@ private:
     void setUpColumns();
     void DBISAMDBGrid1KeyPress();
     void deleteCurrent();
+    void addFood();
 
     FoodTableEditorSetup m_setup;
     FoodTableSortModel* m_sorted = nullptr;

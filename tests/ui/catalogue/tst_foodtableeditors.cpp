@@ -389,6 +389,27 @@ private Q_SLOTS:
         QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->text(4), group);
     }
 
+    void insertAddsAFood() {
+        MainWindowFixture f;
+        TFormEgna* egna = f.windows().FormEgna;
+        egna->show();
+        unlock(f, egna);
+        f.dialogs.queueInput(QStringLiteral("egna061"));
+        QTest::keyClick(egna->DBISAMDBGrid1, Qt::Key_Insert);
+        QCOMPARE(egna->currentCode(), QStringLiteral("egna061"));
+        QCOMPARE(egna->DBISAMDBGrid1->currentIndex().column(), 1);
+        typeIntoCell(egna, QStringLiteral("Pannkakor"));
+        QCOMPARE(find(f, TableSchema::Egna, QStringLiteral("egna061"))->text(1),
+                 QStringLiteral("Pannkakor"));
+
+        f.dialogs.queueInput(QStringLiteral("egna001"));
+        QTest::keyClick(egna->DBISAMDBGrid1, Qt::Key_Insert);
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{QStringLiteral("Koden egna001 finns redan i tabellen.")});
+        QCOMPARE(find(f, TableSchema::Egna, QStringLiteral("egna001"))->text(1),
+                 QStringLiteral("Mormors köttbullar"));
+    }
+
     void registerMenuOpensTheEditors_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("window");
