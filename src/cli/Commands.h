@@ -7,3 +7,4 @@
 int runMakeDb(const QStringList& arguments);
 int runSearch(const QStringList& arguments);
 int runAnalyse(const QStringList& arguments);
+int runImportLivsmedelsverket(const QStringList& arguments);

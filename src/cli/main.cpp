@@ -19,7 +19,9 @@ void printUsage() {
            "  search TEXT [--data DIR] [--no-dabas]\n"
            "                                   visar livsmedelslistans rader för en söktext\n"
            "  analyse FIL.vexa [--data DIR] [--json]\n"
-           "                                   näringen i en sparad registrering\n";
+           "                                   näringen i en sparad registrering\n"
+           "  import-livsmedelsverket FIL.xlsx [--data DIR]\n"
+           "                                   ersätter livtab100 med Livsmedelsverkets databas\n";
 }
 
 } // namespace
@@ -38,6 +40,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("make-db"), runMakeDb},
         {QStringLiteral("search"), runSearch},
         {QStringLiteral("analyse"), runAnalyse},
+        {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);

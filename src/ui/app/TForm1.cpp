@@ -5,6 +5,8 @@
 #include "analysis/ResultChartBuilder.h"
 #include "analysis/SaltSummary.h"
 #include "catalogue/DefaultUnitCopier.h"
+#include "catalogue/GramFile.h"
+#include "catalogue/LivsmedelsverketImport.h"
 #include "catalogue/TextCodec.h"
 #include "files/LayoutFile.h"
 #include "norms/AdminPassword.h"
@@ -22,6 +24,10 @@
 #include "ui/app/EventHook.h"
 #include "ui/app/MealGridDelegate.h"
 #include "ui/app/TFormHelp.h"
+#include "ui/catalogue/TFormDabas.h"
+#include "ui/catalogue/TFormEgna.h"
+#include "ui/catalogue/TFormFabrikant.h"
+#include "ui/catalogue/TFormTab.h"
 #include "ui/diabetes/TFormDagFarger.h"
 #include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
@@ -283,6 +289,7 @@ void TForm1::createControls() {
         makeButton("ButtonInsulin", QStringLiteral("Insulin"), {460, 488, 120, 24}, false);
     ButtonSkrivLivtab =
         makeButton("ButtonSkrivLivtab", QStringLiteral("SkrivLivtab"), {584, 488, 120, 24}, false);
+    connect(ButtonSkrivLivtab, &QPushButton::clicked, this, &TForm1::ButtonSkrivLivtabClick);
     ButtonEnklare = makeButton("ButtonEnklare", QStringLiteral("Visa fler funktioner."),
                                {460, 348, 140, 24}, true);
     connect(ButtonEnklare, &QPushButton::clicked, this, &TForm1::ButtonEnklareClick);
@@ -405,10 +412,13 @@ void TForm1::createMenus() {
     Register->setObjectName(QStringLiteral("Register1"));
     Register->menuAction()->setVisible(false);
     addMenuItem(Register, QStringLiteral("Livsmedelstabell1"), QStringLiteral("Livsmedelsverket"),
-                true);
-    addMenuItem(Register, QStringLiteral("Fabrikanter1"), QStringLiteral("Fabrikanter"), true);
-    addMenuItem(Register, QStringLiteral("Egna1"), QStringLiteral("Egna"), true);
-    addMenuItem(Register, QStringLiteral("Dabas1"), QStringLiteral("Dabas"), true);
+                true, &TForm1::Livsmedelstabell1Click);
+    addMenuItem(Register, QStringLiteral("Fabrikanter1"), QStringLiteral("Fabrikanter"), true,
+                &TForm1::Fabrikanter1Click);
+    addMenuItem(Register, QStringLiteral("Egna1"), QStringLiteral("Egna"), true,
+                &TForm1::Egna1Click);
+    addMenuItem(Register, QStringLiteral("Dabas1"), QStringLiteral("Dabas"), true,
+                &TForm1::Dabas1Click);
     addMenuItem(Register, QStringLiteral("Receptregister1"), QStringLiteral("Recept egna"), false);
     addMenuItem(Register, QStringLiteral("Receptregister2"), QStringLiteral("Recept allmänna"),
                 false);
@@ -653,14 +663,17 @@ void TForm1::Klistraindennamltid1Click() {
 void TForm1::Copyright1Click() {
     const QString version =
         m_state.DataDir.isEmpty() ? QString() : QStringLiteral("\nData: %1").arg(m_state.DataDir);
+    const QString agencyVersion = LivsmedelsverketImport::importedVersion(m_state.database);
     m_dialogs.message(
         this,
         QStringLiteral("Vexamat\nKostregistrering och näringsberäkning\nVersion %1\n\n"
                        "De medföljande livsmedelstabellerna är demodata med ungefärliga värden. "
                        "Läs in Livsmedelsverkets livsmedelsdatabas för riktiga värden: ladda ner "
                        "den som Excel-fil från Livsmedelsverkets webbplats och kör\n"
-                       "vexamat-cli import-livsmedelsverket FIL.xlsx%2")
-            .arg(QCoreApplication::applicationVersion(), version));
+                       "vexamat-cli import-livsmedelsverket FIL.xlsx%2%3")
+            .arg(QCoreApplication::applicationVersion(), version,
+                 agencyVersion.isEmpty() ? QString()
+                                         : QStringLiteral("\nLivsmedelsdatabas: ") + agencyVersion));
 }
 
 void TForm1::ButtonInstruktionerClick() {
@@ -1634,5 +1647,42 @@ RegistrationFiles& TForm1::registrationFiles() {
 }
 
 // Food tables: editors and the gram file.
+
+namespace {
+void showEditor(QWidget* editor) {
+    if (!editor)
+        return;
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+} // namespace
+
+void TForm1::Livsmedelstabell1Click() {
+    showEditor(m_windows.FormTab);
+}
+
+void TForm1::Fabrikanter1Click() {
+    showEditor(m_windows.FormFabrikant);
+}
+
+void TForm1::Egna1Click() {
+    showEditor(m_windows.FormEgna);
+}
+
+void TForm1::Dabas1Click() {
+    showEditor(m_windows.FormDabas);
+}
+
+void TForm1::ButtonSkrivLivtabClick() {
+    QString error;
+    const int written =
+        GramFile::write(m_state.livtab100, m_state.dataPath(GramFile::kFileName), &error);
+    if (written < 0) {
+        m_dialogs.message(this, error, Dialogs::Icon::Error);
+        return;
+    }
+    m_dialogs.message(this, QStringLiteral("Antal artiklar = ") + QString::number(written));
+}
 
 } // namespace vexamat

@@ -240,6 +240,11 @@ public:
     std::shared_ptr<RegistrationFiles> m_registrationFiles; // made on first use
 
     // Food tables: editors and the gram file.
+    void Livsmedelstabell1Click();
+    void Fabrikanter1Click();
+    void Egna1Click();
+    void Dabas1Click();
+    void ButtonSkrivLivtabClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,13 +1,16 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/catalogue/FoodTableEditor.h"
 
 namespace vexamat {
 
-class TFormDabas : public FormBase {
+// The producers' products (dabas), with a note on the quality of their values.
+class TFormDabas : public FoodTableEditor {
     Q_OBJECT
 public:
     TFormDabas(AppState& state, Windows& windows, Dialogs& dialogs);
+
+    QPlainTextEdit* Memo2 = nullptr;
 };
 
 } // namespace vexamat

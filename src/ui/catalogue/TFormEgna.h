@@ -1,13 +1,21 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/catalogue/FoodTableEditor.h"
 
 namespace vexamat {
 
-class TFormEgna : public FormBase {
+// The own foods (egna); "Klar" makes edits reach the food search at once.
+class TFormEgna : public FoodTableEditor {
     Q_OBJECT
 public:
     TFormEgna(AppState& state, Windows& windows, Dialogs& dialogs);
+
+    void ButtonKlarClick();
+
+    QPushButton* ButtonKlar = nullptr;
+
+protected:
+    void unlocked() override;
 };
 
 } // namespace vexamat

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/catalogue/FoodTableEditor.h"
 
 namespace vexamat {
 
-class TFormFabrikant : public FormBase {
+// The manufacturers' products (fabrikant).
+class TFormFabrikant : public FoodTableEditor {
     Q_OBJECT
 public:
     TFormFabrikant(AppState& state, Windows& windows, Dialogs& dialogs);
