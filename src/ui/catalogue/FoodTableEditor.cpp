@@ -1,13 +1,14 @@
 #include "ui/catalogue/FoodTableEditor.h"
 
 #include "AppState.h"
-#include "catalogue/EditorPassword.h"
 #include "catalogue/FoodTableRows.h"
 #include "catalogue/OwnFoodCopy.h"
+#include "norms/AdminPassword.h"
 #include "ui/Dialogs.h"
 #include "ui/catalogue/FoodGridDelegate.h"
 #include "ui/catalogue/FoodTableModel.h"
 #include "ui/catalogue/FoodTableSortModel.h"
+#include "ui/norms/AdminPasswordPrompt.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -199,16 +200,10 @@ bool FoodTableEditor::isLocked() const {
 }
 
 void FoodTableEditor::Button1Click() {
-    const std::optional<QString> typed = m_dialogs.inputText(
-        this, QStringLiteral("Ange KORPRAM lösenord"), QStringLiteral("LÖSENORD"));
-    if (!typed)
-        return;
     const QString expected =
-        m_setup.configuredPassword ? m_state.AdminPassword : EditorPassword::kDefault;
-    if (!EditorPassword::matches(*typed, expected)) {
-        m_dialogs.message(this, QStringLiteral("Fel lösenord!"));
+        m_setup.configuredPassword ? m_state.AdminPassword : AdminPassword::kDefault;
+    if (!AdminPasswordPrompt::AskAdminPassword(m_dialogs, this, expected))
         return;
-    }
     DBISAMTable1->setLocked(false);
     DBISAMDBGrid1->setEditTriggers(QAbstractItemView::DoubleClicked |
                                    QAbstractItemView::EditKeyPressed |

@@ -1,11 +1,11 @@
 #include "catalogue/AminoImport.h"
-#include "catalogue/EditorPassword.h"
 #include "catalogue/FoodTable.h"
 #include "catalogue/GramFile.h"
 #include "catalogue/NumberText.h"
 #include "catalogue/OwnFoodCopy.h"
 #include "catalogue/TableSchema.h"
 #include "catalogue/VexamatDatabase.h"
+#include "norms/AdminPassword.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>
@@ -219,7 +219,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         QFETCH(bool, matches);
-        QCOMPARE(EditorPassword::matches(typed, expected), matches);
+        QCOMPARE(AdminPassword::matches(typed, expected), matches);
     }
 
     void numberText_data() {
