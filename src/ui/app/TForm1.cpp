@@ -325,6 +325,7 @@ void TForm1::createControls() {
     TimerDabasInlasning = named(new QTimer(this), "TimerDabasInlasning");
     TimerDabasInlasning->setInterval(1000);
     TimerDabasInlasning->setSingleShot(true);
+    connect(TimerDabasInlasning, &QTimer::timeout, this, &TForm1::TimerDabasInlasningTimer);
 }
 
 QAction* TForm1::addMenuItem(QMenu* menu, const QString& objectName, const QString& caption,
@@ -1647,6 +1648,17 @@ RegistrationFiles& TForm1::registrationFiles() {
 }
 
 // Food tables: editors and the gram file.
+
+void TForm1::TimerDabasInlasningTimer() {
+    TimerDabasInlasning->stop();
+    QString error;
+    if (!m_state.catalogue.LoadDabas(m_state.dabas, &error))
+        m_dialogs.message(this, error, Dialogs::Icon::Error);
+    ComboBoxDabas->clear();
+    ComboBoxDabas->addItems(m_state.catalogue.brandList);
+    ComboBoxDabas->show();
+    StatusBar1->hide();
+}
 
 namespace {
 void showEditor(QWidget* editor) {

@@ -240,6 +240,8 @@ public:
     std::shared_ptr<RegistrationFiles> m_registrationFiles; // made on first use
 
     // Food tables: editors and the gram file.
+    // The delayed DABAS load, for when start-up could not read the table.
+    void TimerDabasInlasningTimer();
     void Livsmedelstabell1Click();
     void Fabrikanter1Click();
     void Egna1Click();

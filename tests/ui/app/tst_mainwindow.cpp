@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace vexamat;
@@ -207,6 +208,22 @@ private Q_SLOTS:
         QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("150"));
         auto* day = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
         QCOMPARE(day->itemText(0), QStringLiteral("DAG1"));
+    }
+
+    void delayedDabasLoadFillsTheBrands() {
+        MainWindowFixture f;
+        TForm1* form = f.form();
+        const int count = f.state->catalogue.DabasCount;
+        QVERIFY(count > 0);
+        f.state->catalogue.DabasFoods.clear();
+        f.state->catalogue.DabasCount = 0;
+        f.state->catalogue.DabasLoaded = false;
+        form->TimerDabasInlasning->start();
+        QTRY_VERIFY_WITH_TIMEOUT(f.state->catalogue.DabasLoaded, 3000);
+        QCOMPARE(f.state->catalogue.DabasCount, count);
+        QVERIFY(!form->TimerDabasInlasning->isActive());
+        QVERIFY(!form->ComboBoxDabas->isHidden());
+        QVERIFY(form->ComboBoxDabas->count() > 1);
     }
 
     void brokenNutrientNumberEndsTheProgram() {
