@@ -1,6 +1,6 @@
 // The core calculation on a full registration: 21 days x 9 meals x 99 rows, every row a food.
-#include "analysis/CalculationEngine.h"
-#include "registration/Registration.h"
+#include "core/analysis/CalculationEngine.h"
+#include "core/registration/Registration.h"
 
 #include <benchmark/benchmark.h>
 

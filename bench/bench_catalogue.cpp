@@ -1,8 +1,8 @@
 // Loading the in-memory catalogue from a database of 2,500 + 1,000 + 500 + 8,000 foods.
-#include "catalogue/FoodCatalogue.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/FoodCatalogue.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QCoreApplication>
 #include <QSqlDatabase>

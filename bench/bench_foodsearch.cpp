@@ -1,5 +1,5 @@
-#include "analysis/FoodSearch.h"
-#include "catalogue/SwedishText.h"
+#include "core/analysis/FoodSearch.h"
+#include "core/text/SwedishText.h"
 
 #include <benchmark/benchmark.h>
 

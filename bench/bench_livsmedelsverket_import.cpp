@@ -1,7 +1,7 @@
 // Importing the Food Agency's own export (about 2,300 foods) into livtab100: reading the
 // .xlsx, checking every row and replacing the table in one transaction.
-#include "catalogue/LivsmedelsverketImport.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/LivsmedelsverketImport.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The main window's whole refresh after an edited amount, with the bar chart shown, on a full
 // registration: 21 days x 9 meals x 99 rows, every row a food.
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ui/Dialogs.h"
 #include "ui/app/TForm1.h"
 #include "ui/app/WindowSet.h"

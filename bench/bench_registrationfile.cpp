@@ -1,8 +1,8 @@
 // Saving and opening a full registration: 21 days x 9 meals x 99 rows.
-#include "AppState.h"
-#include "catalogue/TableSchema.h"
-#include "files/FoodLookup.h"
-#include "files/RegistrationFile.h"
+#include "core/AppState.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/files/FoodLookup.h"
+#include "core/files/RegistrationFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

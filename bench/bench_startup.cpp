@@ -1,5 +1,5 @@
 // Start-up of the whole program on the bundled data, until the main window is shown.
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ui/QtDialogs.h"
 #include "ui/app/TForm1.h"
 #include "ui/app/WindowSet.h"

@@ -1,5 +1,5 @@
-#include "AppState.h"
-#include "DataFolder.h"
+#include "core/AppState.h"
+#include "core/DataFolder.h"
 #include "ui/QtDialogs.h"
 #include "ui/app/TForm1.h"
 #include "ui/app/WindowSet.h"

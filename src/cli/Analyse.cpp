@@ -1,14 +1,14 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "AppState.h"
-#include "DataFolder.h"
-#include "analysis/RegistrationAnalysis.h"
-#include "catalogue/TableSchema.h"
-#include "files/FoodLookup.h"
-#include "files/NormFile.h"
-#include "files/RegistrationFile.h"
-#include "norms/NormActivation.h"
-#include "norms/NormTable.h"
+#include "core/AppState.h"
+#include "core/DataFolder.h"
+#include "core/analysis/RegistrationAnalysis.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/files/FoodLookup.h"
+#include "core/files/NormFile.h"
+#include "core/files/RegistrationFile.h"
+#include "core/norms/NormActivation.h"
+#include "core/norms/NormTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

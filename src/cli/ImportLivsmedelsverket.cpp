@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "DataFolder.h"
-#include "catalogue/LivsmedelsverketImport.h"
-#include "catalogue/NutrientNames.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/DataFolder.h"
+#include "core/catalogue/LivsmedelsverketImport.h"
+#include "core/catalogue/NutrientNames.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

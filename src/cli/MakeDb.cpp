@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "catalogue/DefaultDataBuilder.h"
+#include "core/catalogue/DefaultDataBuilder.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "cli/Commands.h"
 
-#include "AppState.h"
-#include "DataFolder.h"
-#include "analysis/FoodSearch.h"
+#include "core/AppState.h"
+#include "core/DataFolder.h"
+#include "core/analysis/FoodSearch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "AppState.h"
+#include "core/AppState.h"
 
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/TableSchema.h"
 
 #include <QDir>
 

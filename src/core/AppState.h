@@ -1,18 +1,18 @@
 #pragma once
 
-#include "analysis/CalculationEngine.h"
-#include "analysis/CalculationResults.h"
-#include "analysis/NutrientSelection.h"
-#include "catalogue/FoodCatalogue.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/NutrientNames.h"
-#include "catalogue/VexamatDatabase.h"
-#include "diabetes/CarbohydrateSettings.h"
-#include "diabetes/ReadingStore.h"
-#include "norms/ActiveNorm.h"
-#include "norms/MealSettings.h"
-#include "registration/PickList.h"
-#include "registration/Registration.h"
+#include "core/analysis/CalculationEngine.h"
+#include "core/analysis/CalculationResults.h"
+#include "core/analysis/NutrientSelection.h"
+#include "core/catalogue/FoodCatalogue.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/NutrientNames.h"
+#include "core/catalogue/VexamatDatabase.h"
+#include "core/diabetes/CarbohydrateSettings.h"
+#include "core/diabetes/ReadingStore.h"
+#include "core/norms/ActiveNorm.h"
+#include "core/norms/MealSettings.h"
+#include "core/registration/PickList.h"
+#include "core/registration/Registration.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppState.h"
+#include "core/AppState.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDataFolder.h"
 #include "ui/app/WindowSet.h"

@@ -1,7 +1,7 @@
 #include "support/TableFixture.h"
 
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

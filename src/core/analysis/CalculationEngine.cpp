@@ -1,6 +1,6 @@
-#include "analysis/CalculationEngine.h"
+#include "core/analysis/CalculationEngine.h"
 
-#include "registration/Registration.h"
+#include "core/registration/Registration.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/CalculationResults.h"
-#include "catalogue/Nutrients.h"
+#include "core/analysis/CalculationResults.h"
+#include "core/catalogue/Nutrients.h"
 
 #include <array>
 

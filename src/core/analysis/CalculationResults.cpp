@@ -1,4 +1,4 @@
-#include "analysis/CalculationResults.h"
+#include "core/analysis/CalculationResults.h"
 
 namespace vexamat {
 

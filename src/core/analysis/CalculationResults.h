@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/EnergyShares.h"
-#include "catalogue/Nutrients.h"
+#include "core/analysis/EnergyShares.h"
+#include "core/catalogue/Nutrients.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "analysis/FoodSearch.h"
+#include "core/analysis/FoodSearch.h"
 
-#include "catalogue/FoodTable.h"
-#include "catalogue/SwedishText.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/text/SwedishText.h"
 
 #include <string_view>
 #include <vector>

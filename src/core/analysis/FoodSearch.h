@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/FoodList.h"
-#include "catalogue/FoodCatalogue.h"
+#include "core/analysis/FoodList.h"
+#include "core/catalogue/FoodCatalogue.h"
 
 #include <QList>
 #include <QPair>

@@ -1,7 +1,7 @@
-#include "analysis/NutrientSelection.h"
+#include "core/analysis/NutrientSelection.h"
 
-#include "catalogue/Nutrients.h"
-#include "catalogue/TextCodec.h"
+#include "core/catalogue/Nutrients.h"
+#include "core/text/TextCodec.h"
 
 #include <QFileInfo>
 #include <QStringList>

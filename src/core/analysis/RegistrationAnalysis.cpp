@@ -1,6 +1,6 @@
-#include "analysis/RegistrationAnalysis.h"
+#include "core/analysis/RegistrationAnalysis.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 
 #include <QJsonArray>
 

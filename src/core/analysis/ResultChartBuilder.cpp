@@ -1,7 +1,7 @@
-#include "analysis/ResultChartBuilder.h"
+#include "core/analysis/ResultChartBuilder.h"
 
-#include "AppState.h"
-#include "registration/Conversions.h"
+#include "core/AppState.h"
+#include "core/registration/Conversions.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/ResultChartData.h"
+#include "core/analysis/ResultChartData.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "analysis/SaltSummary.h"
+#include "core/analysis/SaltSummary.h"
 
-#include "analysis/CalculationResults.h"
+#include "core/analysis/CalculationResults.h"
 
 #include <cmath>
 

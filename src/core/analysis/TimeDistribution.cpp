@@ -1,6 +1,6 @@
-#include "analysis/TimeDistribution.h"
+#include "core/analysis/TimeDistribution.h"
 
-#include "analysis/CalculationResults.h"
+#include "core/analysis/CalculationResults.h"
 
 namespace vexamat {
 

@@ -1,10 +1,10 @@
-#include "catalogue/AminoImport.h"
+#include "core/catalogue/AminoImport.h"
 
-#include "catalogue/LivsmedelsverketImport.h"
-#include "catalogue/NumberText.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/TextCodec.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/LivsmedelsverketImport.h"
+#include "core/text/NumberText.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/text/TextCodec.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

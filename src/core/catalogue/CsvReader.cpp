@@ -1,4 +1,4 @@
-#include "catalogue/CsvReader.h"
+#include "core/catalogue/CsvReader.h"
 
 namespace vexamat {
 

@@ -1,9 +1,9 @@
-#include "catalogue/DefaultDataBuilder.h"
+#include "core/catalogue/DefaultDataBuilder.h"
 
-#include "catalogue/CsvReader.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/TextCodec.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/CsvReader.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/text/TextCodec.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "catalogue/FoodCatalogue.h"
+#include "core/catalogue/FoodCatalogue.h"
 
-#include "catalogue/FoodTable.h"
-#include "catalogue/SwedishText.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/text/SwedishText.h"
 
 #include <QVariant>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/FoodRecord.h"
+#include "core/catalogue/FoodRecord.h"
 
 #include <QString>
 #include <QStringList>

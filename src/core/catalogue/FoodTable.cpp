@@ -1,8 +1,8 @@
-#include "catalogue/FoodTable.h"
+#include "core/catalogue/FoodTable.h"
 
-#include "catalogue/SwedishText.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/text/SwedishText.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

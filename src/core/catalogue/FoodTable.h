@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/TableRecord.h"
+#include "core/catalogue/TableRecord.h"
 
 #include <QHash>
 #include <QSqlDatabase>

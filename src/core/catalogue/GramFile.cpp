@@ -1,7 +1,7 @@
-#include "catalogue/GramFile.h"
+#include "core/catalogue/GramFile.h"
 
-#include "catalogue/FoodTable.h"
-#include "catalogue/TextCodec.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/text/TextCodec.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "catalogue/LivsmedelsverketImport.h"
+#include "core/catalogue/LivsmedelsverketImport.h"
 
-#include "catalogue/NumberText.h"
-#include "catalogue/NutrientNames.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/text/NumberText.h"
+#include "core/catalogue/NutrientNames.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QHash>
 #include <QSqlError>

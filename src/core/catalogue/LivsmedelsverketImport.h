@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/XlsxReader.h"
+#include "core/catalogue/XlsxReader.h"
 
 #include <QList>
 #include <QString>

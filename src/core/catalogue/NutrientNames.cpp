@@ -1,6 +1,6 @@
-#include "catalogue/NutrientNames.h"
+#include "core/catalogue/NutrientNames.h"
 
-#include "catalogue/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "catalogue/OwnFoodCopy.h"
+#include "core/catalogue/OwnFoodCopy.h"
 
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

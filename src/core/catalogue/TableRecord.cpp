@@ -1,4 +1,4 @@
-#include "catalogue/TableRecord.h"
+#include "core/catalogue/TableRecord.h"
 
 namespace vexamat {
 

@@ -1,4 +1,4 @@
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/TableSchema.h"
 
 namespace vexamat {
 

@@ -1,6 +1,6 @@
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/VexamatDatabase.h"
 
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/TableSchema.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "catalogue/XlsxReader.h"
+#include "core/catalogue/XlsxReader.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "diabetes/ReadingStore.h"
+#include "core/diabetes/ReadingStore.h"
 
 namespace vexamat {
 

@@ -1,8 +1,8 @@
-#include "files/FoodLookup.h"
+#include "core/files/FoodLookup.h"
 
-#include "AppState.h"
-#include "catalogue/TableSchema.h"
-#include "registration/Conversions.h"
+#include "core/AppState.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/registration/Conversions.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "files/InfoTexts.h"
+#include "core/files/InfoTexts.h"
 
 namespace vexamat {
 

@@ -1,6 +1,6 @@
-#include "files/LayoutFile.h"
+#include "core/files/LayoutFile.h"
 
-#include "catalogue/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 #include <QStringList>
 

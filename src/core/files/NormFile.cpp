@@ -1,8 +1,8 @@
-#include "files/NormFile.h"
+#include "core/files/NormFile.h"
 
-#include "catalogue/TextCodec.h"
-#include "norms/ActiveNorm.h"
-#include "registration/Conversions.h"
+#include "core/text/TextCodec.h"
+#include "core/norms/ActiveNorm.h"
+#include "core/registration/Conversions.h"
 
 namespace vexamat {
 

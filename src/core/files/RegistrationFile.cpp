@@ -1,9 +1,9 @@
-#include "files/RegistrationFile.h"
+#include "core/files/RegistrationFile.h"
 
-#include "AppState.h"
-#include "catalogue/TextCodec.h"
-#include "files/FoodLookup.h"
-#include "registration/Conversions.h"
+#include "core/AppState.h"
+#include "core/text/TextCodec.h"
+#include "core/files/FoodLookup.h"
+#include "core/registration/Conversions.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "mail/MailAddressList.h"
+#include "core/mail/MailAddressList.h"
 
 namespace vexamat {
 

@@ -1,6 +1,6 @@
-#include "mail/MailMessage.h"
+#include "core/mail/MailMessage.h"
 
-#include "mail/MailAddressList.h"
+#include "core/mail/MailAddressList.h"
 
 namespace vexamat {
 

@@ -1,6 +1,6 @@
-#include "mail/MailSettings.h"
+#include "core/mail/MailSettings.h"
 
-#include "catalogue/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

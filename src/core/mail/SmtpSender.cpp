@@ -1,6 +1,6 @@
-#include "mail/SmtpSender.h"
+#include "core/mail/SmtpSender.h"
 
-#include "mail/MailAddressList.h"
+#include "core/mail/MailAddressList.h"
 
 #include <QDateTime>
 #include <QFile>

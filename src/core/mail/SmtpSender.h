@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mail/MailMessage.h"
-#include "mail/MailSettings.h"
+#include "core/mail/MailMessage.h"
+#include "core/mail/MailSettings.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/Nutrients.h"
+#include "core/catalogue/Nutrients.h"
 
 #include <QString>
 

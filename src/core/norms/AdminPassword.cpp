@@ -1,6 +1,6 @@
-#include "norms/AdminPassword.h"
+#include "core/norms/AdminPassword.h"
 
-#include "catalogue/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 #include <QStringList>
 

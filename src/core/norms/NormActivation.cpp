@@ -1,4 +1,4 @@
-#include "norms/NormActivation.h"
+#include "core/norms/NormActivation.h"
 
 #include <cmath>
 

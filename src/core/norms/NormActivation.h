@@ -1,7 +1,7 @@
 #pragma once
 
-#include "norms/ActiveNorm.h"
-#include "norms/NormRow.h"
+#include "core/norms/ActiveNorm.h"
+#include "core/norms/NormRow.h"
 
 #include <QStringList>
 

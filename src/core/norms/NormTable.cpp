@@ -1,8 +1,8 @@
-#include "norms/NormTable.h"
+#include "core/norms/NormTable.h"
 
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableRecord.h"
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableRecord.h"
+#include "core/catalogue/TableSchema.h"
 
 namespace vexamat {
 

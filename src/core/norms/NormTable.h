@@ -1,6 +1,6 @@
 #pragma once
 
-#include "norms/NormRow.h"
+#include "core/norms/NormRow.h"
 
 #include <QList>
 

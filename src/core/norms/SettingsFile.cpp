@@ -1,7 +1,7 @@
-#include "norms/SettingsFile.h"
+#include "core/norms/SettingsFile.h"
 
-#include "catalogue/TextCodec.h"
-#include "registration/Conversions.h"
+#include "core/text/TextCodec.h"
+#include "core/registration/Conversions.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "norms/ActiveNorm.h"
-#include "norms/MealSettings.h"
+#include "core/norms/ActiveNorm.h"
+#include "core/norms/MealSettings.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "registration/Conversions.h"
+#include "core/registration/Conversions.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "registration/FoodAdder.h"
+#include "core/registration/FoodAdder.h"
 
-#include "AppState.h"
-#include "analysis/FoodSearch.h"
-#include "registration/FoodRowBuilder.h"
+#include "core/AppState.h"
+#include "core/analysis/FoodSearch.h"
+#include "core/registration/FoodRowBuilder.h"
 
 namespace vexamat {
 

@@ -1,9 +1,9 @@
-#include "registration/FoodRowBuilder.h"
+#include "core/registration/FoodRowBuilder.h"
 
-#include "catalogue/FoodRecord.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableSchema.h"
-#include "registration/Conversions.h"
+#include "core/catalogue/FoodRecord.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/registration/Conversions.h"
 
 namespace vexamat {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue/TableRecord.h"
-#include "registration/MealRow.h"
+#include "core/catalogue/TableRecord.h"
+#include "core/registration/MealRow.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "registration/MealEditor.h"
+#include "core/registration/MealEditor.h"
 
-#include "catalogue/FoodRecord.h"
-#include "registration/Conversions.h"
+#include "core/catalogue/FoodRecord.h"
+#include "core/registration/Conversions.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registration/Registration.h"
+#include "core/registration/Registration.h"
 
 #include <QString>
 #include <QStringList>

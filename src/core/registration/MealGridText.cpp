@@ -1,6 +1,6 @@
-#include "registration/MealGridText.h"
+#include "core/registration/MealGridText.h"
 
-#include "registration/Conversions.h"
+#include "core/registration/Conversions.h"
 
 namespace vexamat {
 

@@ -1,6 +1,6 @@
-#include "registration/MealPickLists.h"
+#include "core/registration/MealPickLists.h"
 
-#include "registration/Registration.h"
+#include "core/registration/Registration.h"
 
 namespace vexamat {
 

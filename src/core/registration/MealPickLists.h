@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registration/PickList.h"
+#include "core/registration/PickList.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "registration/MealRowCodec.h"
+#include "core/registration/MealRowCodec.h"
 
-#include "catalogue/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registration/MealRow.h"
+#include "core/registration/MealRow.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
-#include "registration/PickList.h"
+#include "core/registration/PickList.h"
 
-#include "catalogue/SwedishText.h"
-#include "catalogue/TextCodec.h"
+#include "core/text/SwedishText.h"
+#include "core/text/TextCodec.h"
 
 namespace vexamat {
 

@@ -1,4 +1,4 @@
-#include "registration/Registration.h"
+#include "core/registration/Registration.h"
 
 #include <QStringList>
 

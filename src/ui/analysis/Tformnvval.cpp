@@ -1,6 +1,6 @@
 #include "ui/analysis/Tformnvval.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"

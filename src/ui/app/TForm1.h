@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/FoodList.h"
+#include "core/analysis/FoodList.h"
 #include "ui/FormBase.h"
 
 #include <QMainWindow>

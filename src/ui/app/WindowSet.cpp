@@ -1,6 +1,6 @@
 #include "ui/app/WindowSet.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ui/analysis/TFormEnergiCirkel.h"
 #include "ui/analysis/TFormFettStapel.h"
 #include "ui/analysis/TFormGramTotal.h"

@@ -1,6 +1,6 @@
 #include "ui/catalogue/FoodGridDelegate.h"
 
-#include "catalogue/NumberText.h"
+#include "core/text/NumberText.h"
 #include "ui/Dialogs.h"
 
 #include <QLineEdit>

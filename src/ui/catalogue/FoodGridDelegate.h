@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/TableSchema.h"
 
 #include <QHash>
 #include <QList>

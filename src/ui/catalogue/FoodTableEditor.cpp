@@ -1,9 +1,9 @@
 #include "ui/catalogue/FoodTableEditor.h"
 
-#include "AppState.h"
-#include "catalogue/FoodTableRows.h"
-#include "catalogue/OwnFoodCopy.h"
-#include "norms/AdminPassword.h"
+#include "core/AppState.h"
+#include "core/catalogue/FoodTableRows.h"
+#include "core/catalogue/OwnFoodCopy.h"
+#include "core/norms/AdminPassword.h"
 #include "ui/Dialogs.h"
 #include "ui/catalogue/FoodGridDelegate.h"
 #include "ui/catalogue/FoodTableModel.h"

@@ -1,6 +1,6 @@
 #include "ui/catalogue/FoodTableSortModel.h"
 
-#include "catalogue/SwedishText.h"
+#include "core/text/SwedishText.h"
 
 namespace vexamat {
 

@@ -1,6 +1,6 @@
 #include "ui/catalogue/TFormDabas.h"
 
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/TableSchema.h"
 
 #include <QPlainTextEdit>
 

@@ -1,7 +1,7 @@
 #include "ui/catalogue/TFormEgna.h"
 
-#include "AppState.h"
-#include "catalogue/TableSchema.h"
+#include "core/AppState.h"
+#include "core/catalogue/TableSchema.h"
 #include "ui/Dialogs.h"
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "ui/catalogue/TFormFabrikant.h"
 
-#include "catalogue/TableSchema.h"
+#include "core/catalogue/TableSchema.h"
 
 namespace vexamat {
 

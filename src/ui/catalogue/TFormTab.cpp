@@ -1,9 +1,9 @@
 #include "ui/catalogue/TFormTab.h"
 
-#include "AppState.h"
-#include "catalogue/AminoImport.h"
-#include "catalogue/OwnFoodCopy.h"
-#include "catalogue/TableSchema.h"
+#include "core/AppState.h"
+#include "core/catalogue/AminoImport.h"
+#include "core/catalogue/OwnFoodCopy.h"
+#include "core/catalogue/TableSchema.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"

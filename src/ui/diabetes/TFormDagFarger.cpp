@@ -1,6 +1,6 @@
 #include "ui/diabetes/TFormDagFarger.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
 

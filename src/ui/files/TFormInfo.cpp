@@ -1,6 +1,6 @@
 #include "ui/files/TFormInfo.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

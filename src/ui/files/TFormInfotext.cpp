@@ -1,8 +1,8 @@
 #include "ui/files/TFormInfotext.h"
 
-#include "AppState.h"
-#include "catalogue/TextCodec.h"
-#include "files/InfoTexts.h"
+#include "core/AppState.h"
+#include "core/text/TextCodec.h"
+#include "core/files/InfoTexts.h"
 #include "ui/Dialogs.h"
 
 #include <QButtonGroup>

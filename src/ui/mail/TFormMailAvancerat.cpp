@@ -1,6 +1,6 @@
 #include "ui/mail/TFormMailAvancerat.h"
 
-#include "AppState.h"
+#include "core/AppState.h"
 #include "ui/Dialogs.h"
 
 #include <QComboBox>

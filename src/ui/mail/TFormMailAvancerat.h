@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/MailSettings.h"
+#include "core/mail/MailSettings.h"
 #include "ui/FormBase.h"
 
 class QComboBox;

@@ -1,9 +1,9 @@
 #include "ui/mail/TFormMailIndy.h"
 
-#include "AppState.h"
-#include "files/RegistrationFile.h"
-#include "mail/MailMessage.h"
-#include "mail/SmtpSender.h"
+#include "core/AppState.h"
+#include "core/files/RegistrationFile.h"
+#include "core/mail/MailMessage.h"
+#include "core/mail/SmtpSender.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 #include "ui/mail/TFormMailAvancerat.h"

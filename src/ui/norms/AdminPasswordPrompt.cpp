@@ -1,6 +1,6 @@
 #include "ui/norms/AdminPasswordPrompt.h"
 
-#include "norms/AdminPassword.h"
+#include "core/norms/AdminPassword.h"
 #include "ui/Dialogs.h"
 
 namespace vexamat {

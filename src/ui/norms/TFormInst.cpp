@@ -1,8 +1,8 @@
 #include "ui/norms/TFormInst.h"
 
-#include "AppState.h"
-#include "norms/AdminPassword.h"
-#include "registration/Conversions.h"
+#include "core/AppState.h"
+#include "core/norms/AdminPassword.h"
+#include "core/registration/Conversions.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"

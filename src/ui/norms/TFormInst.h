@@ -1,6 +1,6 @@
 #pragma once
 
-#include "norms/SettingsFile.h"
+#include "core/norms/SettingsFile.h"
 #include "ui/FormBase.h"
 
 class QButtonGroup;

@@ -1,6 +1,6 @@
-#include "analysis/CalculationEngine.h"
-#include "analysis/TimeDistribution.h"
-#include "registration/Registration.h"
+#include "core/analysis/CalculationEngine.h"
+#include "core/analysis/TimeDistribution.h"
+#include "core/registration/Registration.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "analysis/FoodSearch.h"
-#include "catalogue/FoodTable.h"
+#include "core/analysis/FoodSearch.h"
+#include "core/catalogue/FoodTable.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "AppState.h"
-#include "analysis/ResultChartBuilder.h"
-#include "analysis/SaltSummary.h"
+#include "core/AppState.h"
+#include "core/analysis/ResultChartBuilder.h"
+#include "core/analysis/SaltSummary.h"
 #include "support/TempDataFolder.h"
 
 #include <QDir>

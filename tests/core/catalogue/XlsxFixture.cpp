@@ -1,6 +1,6 @@
 #include "XlsxFixture.h"
 
-#include "catalogue/LivsmedelsverketImport.h"
+#include "core/catalogue/LivsmedelsverketImport.h"
 
 #include <QFile>
 

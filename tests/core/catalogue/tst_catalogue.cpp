@@ -1,8 +1,8 @@
-#include "analysis/FoodSearch.h"
-#include "catalogue/FoodCatalogue.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/analysis/FoodSearch.h"
+#include "core/catalogue/FoodCatalogue.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 #include "support/TableFixture.h"
 
 #include <QSqlDatabase>

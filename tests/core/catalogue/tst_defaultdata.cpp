@@ -1,8 +1,8 @@
-#include "catalogue/DefaultDataBuilder.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/NutrientNames.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/DefaultDataBuilder.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/NutrientNames.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 #include "support/TableFixture.h"
 
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
 #include "XlsxFixture.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 #include "support/TempDataFolder.h"
 
 #include <QProcess>

@@ -1,9 +1,9 @@
 #include "XlsxFixture.h"
-#include "catalogue/FoodTable.h"
-#include "catalogue/LivsmedelsverketImport.h"
-#include "catalogue/NutrientNames.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/LivsmedelsverketImport.h"
+#include "core/catalogue/NutrientNames.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "catalogue/NutrientNames.h"
+#include "core/catalogue/NutrientNames.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "AppState.h"
-#include "catalogue/TextCodec.h"
-#include "files/FoodLookup.h"
-#include "files/NormFile.h"
-#include "files/RegistrationFile.h"
+#include "core/AppState.h"
+#include "core/text/TextCodec.h"
+#include "core/files/FoodLookup.h"
+#include "core/files/NormFile.h"
+#include "core/files/RegistrationFile.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>

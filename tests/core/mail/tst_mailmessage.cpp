@@ -1,7 +1,7 @@
-#include "mail/MailAddressList.h"
-#include "mail/MailMessage.h"
-#include "mail/MailSettings.h"
-#include "mail/SmtpSender.h"
+#include "core/mail/MailAddressList.h"
+#include "core/mail/MailMessage.h"
+#include "core/mail/MailSettings.h"
+#include "core/mail/SmtpSender.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "catalogue/FoodTable.h"
-#include "catalogue/TableSchema.h"
-#include "catalogue/VexamatDatabase.h"
-#include "norms/NormActivation.h"
-#include "norms/NormTable.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
+#include "core/norms/NormActivation.h"
+#include "core/norms/NormTable.h"
 #include "support/TempDataFolder.h"
 
 #include <QSqlQuery>

@@ -1,7 +1,7 @@
-#include "analysis/NutrientSelection.h"
-#include "files/LayoutFile.h"
-#include "norms/AdminPassword.h"
-#include "norms/SettingsFile.h"
+#include "core/analysis/NutrientSelection.h"
+#include "core/files/LayoutFile.h"
+#include "core/norms/AdminPassword.h"
+#include "core/norms/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

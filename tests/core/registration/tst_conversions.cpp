@@ -1,5 +1,5 @@
-#include "registration/Conversions.h"
-#include "registration/MealGridText.h"
+#include "core/registration/Conversions.h"
+#include "core/registration/MealGridText.h"
 
 #include <QTest>
 

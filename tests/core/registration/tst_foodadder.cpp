@@ -1,5 +1,5 @@
-#include "AppState.h"
-#include "registration/FoodAdder.h"
+#include "core/AppState.h"
+#include "core/registration/FoodAdder.h"
 #include "support/TempDataFolder.h"
 
 #include <QTest>

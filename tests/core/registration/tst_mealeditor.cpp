@@ -1,4 +1,4 @@
-#include "registration/MealEditor.h"
+#include "core/registration/MealEditor.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "catalogue/TextCodec.h"
-#include "registration/PickList.h"
+#include "core/text/TextCodec.h"
+#include "core/registration/PickList.h"
 
 #include <QFile>
 #include <QTemporaryDir>

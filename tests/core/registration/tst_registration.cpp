@@ -1,6 +1,6 @@
-#include "AppState.h"
-#include "registration/MealRowCodec.h"
-#include "registration/Registration.h"
+#include "core/AppState.h"
+#include "core/registration/MealRowCodec.h"
+#include "core/registration/Registration.h"
 
 #include <QTest>
 

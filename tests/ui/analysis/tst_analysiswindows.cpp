@@ -1,4 +1,4 @@
-#include "analysis/ResultChartBuilder.h"
+#include "core/analysis/ResultChartBuilder.h"
 #include "support/MainWindowFixture.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultCharts.h"

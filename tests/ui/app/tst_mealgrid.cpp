@@ -1,4 +1,4 @@
-#include "AppState.h"
+#include "core/AppState.h"
 #include "support/MainWindowFixture.h"
 #include "ui/app/TForm1.h"
 

@@ -1,4 +1,4 @@
-#include "catalogue/TextCodec.h"
+#include "core/text/TextCodec.h"
 
 #include <QFile>
 #include <QSaveFile>

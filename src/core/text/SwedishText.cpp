@@ -1,4 +1,4 @@
-#include "catalogue/SwedishText.h"
+#include "core/text/SwedishText.h"
 
 namespace vexamat {
 

@@ -1,4 +1,4 @@
-#include "catalogue/NumberText.h"
+#include "core/text/NumberText.h"
 
 #include <cmath>
 
