@@ -2,31 +2,56 @@
 
 #include "core/catalogue/FoodRecord.h"
 #include "core/registration/Conversions.h"
+#include "core/text/NumberText.h"
 
 #include <cmath>
 
 namespace vexamat {
 
+MealEditor::Amount MealEditor::typedAmount(const MealRow& row, int column, const QString& text) {
+    const NumberText::Parsed parsed = NumberText::parsePlain(text);
+    if (parsed.kind == NumberText::Kind::Invalid)
+        return {false, 0, kNotANumberMessage.arg(text.trimmed())};
+    const double typed = parsed.value; // 0 for an empty text
+    if (typed < 0)
+        return {false, 0, kNegativeMessage};
+    double grams = typed;
+    if (column == Antal)
+        grams = row.enhetsvikt > 0.01f ? double(row.enhetsvikt) * typed : 0.0;
+    if (grams > kMaxRowGrams)
+        return {false, 0, kTooLargeMessage};
+    return {true, float(grams), {}};
+}
+
 MealEditor::Commit MealEditor::commitCell(Registration::Meal& meal, int row, int column,
-                                          const QString& text) {
-    if (column == Livsmedel || column == Enhet || column < 0 || column > Klockan)
+                                          const QString& text, QString* message) {
+    if (column == Livsmedel || column == Enhet || column < 0 || column > Klockan) {
+        if (message)
+            *message = kReadOnlyMessage;
         return Commit::ReadOnly;
+    }
     if (!Registration::isValidRow(row))
         return Commit::NoRow;
     MealRow& r = meal[row];
     switch (column) {
-    case Antal: {
-        const float a = TextToReal(text);
-        r.gram = r.enhetsvikt > 0.01f ? r.enhetsvikt * a : 0.0f;
+    case Antal:
+    case Gram: {
+        if (r.isEmpty())
+            return Commit::NoRow; // an amount of nothing
+        const Amount amount = typedAmount(r, column, text);
+        if (!amount.accepted) {
+            if (message)
+                *message = amount.message;
+            return Commit::Refused;
+        }
+        r.gram = amount.gram;
         break;
     }
-    case Gram:
-        r.gram = TextToReal(text);
-        break;
     case Klockan: {
         // A time holds for the rest of the meal until another time is entered further down.
-        const QString klockan = text.left(5);
-        const int slot = TimeToSlot(text);
+        const QString typed = text.trimmed();
+        const QString klockan = typed.left(5);
+        const int slot = TimeToSlot(typed);
         for (int k = row; k <= Registration::kLastRow; ++k) {
             meal[k].klockan = klockan;
             meal[k].tidslot = slot;

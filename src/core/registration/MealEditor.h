@@ -12,14 +12,38 @@ namespace vexamat {
 class MealEditor {
 public:
     enum Column { Livsmedel = 0, Antal = 1, Enhet = 2, Gram = 3, Klockan = 4 };
-    enum class Commit { ReadOnly, Changed, NoRow };
+    // Changed: the text was taken (the row may hold what it held before). NoRow: no such
+    // row, or an amount typed on an empty row. Refused: an amount that is no number or not
+    // a sensible amount; the row keeps its grams.
+    enum class Commit { ReadOnly, Changed, NoRow, Refused };
+
+    static constexpr float kMaxRowGrams = 10000; // 10 kg on one row is a typing error
 
     static inline const QString kReadOnlyMessage =
         QStringLiteral("Du kan inte ändra i denna kolumn");
+    static inline const QString kNegativeMessage = QStringLiteral("Mängden kan inte vara negativ.");
+    static inline const QString kTooLargeMessage =
+        QStringLiteral("Mängden är orimligt stor (mer än 10 kg på en rad).");
+    // %1: the text as typed, without surrounding blanks.
+    static inline const QString kNotANumberMessage =
+        QStringLiteral("\"%1\" är inget tal. Skriv t.ex. 150 eller 1,5.");
+
+    // The grams of a row after an amount typed into Antal or Gram, or why it is refused.
+    struct Amount {
+        bool accepted = false;
+        float gram = 0;
+        QString message; // when refused
+    };
+    // Blanks around the text are ignored, "," and "." are decimal separators and an empty
+    // text is 0.
+    static Amount typedAmount(const MealRow& row, int column, const QString& text);
 
     // Commits the text typed into a column of a row: Antal sets the grams through the unit
-    // weight, Gram the grams, klockan the time of this row and of every row below it.
-    static Commit commitCell(Registration::Meal& meal, int row, int column, const QString& text);
+    // weight, Gram the grams, klockan the time of this row and of every row below it, also
+    // when the row already has that time. The reason for ReadOnly and Refused goes to
+    // message.
+    static Commit commitCell(Registration::Meal& meal, int row, int column, const QString& text,
+                             QString* message = nullptr);
 
     // The lines of the unit list of a row: its name, then one line per unit weight
     // ("60  g/dl", with msk and tsk after a dl), then the waste line ("12  % avfall").

@@ -32,6 +32,8 @@ struct MealRow {
     // Empties the row, also its alternative units, waste and time slot, so that a food put
     // here later never shows what an earlier food left.
     void clear() { *this = MealRow(); }
+
+    bool operator==(const MealRow&) const = default;
 };
 
 } // namespace vexamat

@@ -20,6 +20,19 @@ NumberText::Parsed NumberText::parse(const QString& text) {
     return {Kind::Number, v};
 }
 
+NumberText::Parsed NumberText::parsePlain(const QString& text) {
+    const QString t = text.trimmed();
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t.at(i);
+        const bool digit = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        const bool separator = c == QLatin1Char('.') || c == QLatin1Char(',');
+        const bool sign = i == 0 && (c == QLatin1Char('-') || c == QLatin1Char('+'));
+        if (!digit && !separator && !sign)
+            return {Kind::Invalid, 0};
+    }
+    return parse(t);
+}
+
 QString NumberText::format(double value, int maxDecimals) {
     QString text = QString::number(value, 'f', maxDecimals);
     if (text.contains(QLatin1Char('.'))) {

@@ -18,6 +18,9 @@ public:
     };
 
     static Parsed parse(const QString& text);
+    // A number typed by hand: as parse, but only digits, one decimal point or comma and a
+    // leading sign; no exponent, "inf" or "nan", which nobody types as an amount.
+    static Parsed parsePlain(const QString& text);
     static QString format(double value, int maxDecimals);
 };
 

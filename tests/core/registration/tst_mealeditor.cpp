@@ -23,6 +23,7 @@ class TestMealEditor : public QObject {
 private Q_SLOTS:
     void commitAmount_data();
     void commitAmount();
+    void amountOfAnEmptyRow();
     void readOnlyColumns_data();
     void readOnlyColumns();
     void clockTimeCarriesDown();
@@ -39,12 +40,16 @@ void TestMealEditor::commitAmount_data() {
     QTest::addColumn<float>("enhetsvikt");
     QTest::addColumn<QString>("text");
     QTest::addColumn<float>("gram");
-    QTest::newRow("antal with unit weight") << 1 << 120.0f << "1,5" << 180.0f;
-    QTest::newRow("antal without unit weight") << 1 << 0.0f << "1,5" << 0.0f;
-    QTest::newRow("antal with point") << 1 << 103.0f << "2.0" << 206.0f;
-    QTest::newRow("antal not a number") << 1 << 120.0f << "ett" << 0.0f;
-    QTest::newRow("gram") << 3 << 120.0f << " 45,5" << 45.5f;
-    QTest::newRow("gram not a number") << 3 << 120.0f << "1,5 g" << 0.0f;
+    QTest::addColumn<int>("commit");
+    const int changed = int(MealEditor::Commit::Changed);
+    const int refused = int(MealEditor::Commit::Refused);
+    QTest::newRow("antal with unit weight") << 1 << 120.0f << "1,5" << 180.0f << changed;
+    QTest::newRow("antal without unit weight") << 1 << 0.0f << "1,5" << 0.0f << changed;
+    QTest::newRow("antal with point") << 1 << 103.0f << "2.0" << 206.0f << changed;
+    QTest::newRow("antal not a number") << 1 << 120.0f << "ett" << 50.0f << refused;
+    QTest::newRow("gram") << 3 << 120.0f << " 45,5" << 45.5f << changed;
+    QTest::newRow("gram with blanks after") << 3 << 120.0f << "45,5  " << 45.5f << changed;
+    QTest::newRow("gram not a number") << 3 << 120.0f << "1,5 g" << 50.0f << refused;
 }
 
 void TestMealEditor::commitAmount() {
@@ -52,10 +57,22 @@ void TestMealEditor::commitAmount() {
     QFETCH(float, enhetsvikt);
     QFETCH(QString, text);
     QFETCH(float, gram);
+    QFETCH(int, commit);
     Registration reg;
     reg.row(0, 0, 1) = foodRow(50, enhetsvikt);
-    QCOMPARE(MealEditor::commitCell(reg.meal(0, 0), 1, column, text), MealEditor::Commit::Changed);
+    QString message;
+    QCOMPARE(int(MealEditor::commitCell(reg.meal(0, 0), 1, column, text, &message)), commit);
     QCOMPARE(reg.row(0, 0, 1).gram, gram);
+    QCOMPARE(message.isEmpty(), commit == int(MealEditor::Commit::Changed));
+}
+
+void TestMealEditor::amountOfAnEmptyRow() {
+    Registration reg;
+    for (int column : {int(MealEditor::Antal), int(MealEditor::Gram)}) {
+        QCOMPARE(MealEditor::commitCell(reg.meal(0, 0), 1, column, QStringLiteral("100")),
+                 MealEditor::Commit::NoRow);
+        QVERIFY(reg.row(0, 0, 1) == MealRow());
+    }
 }
 
 void TestMealEditor::readOnlyColumns_data() {
@@ -96,6 +113,10 @@ void TestMealEditor::clockTimeCarriesDown() {
     QCOMPARE(reg.row(0, 0, 99).tidslot, 48);
     MealEditor::commitCell(reg.meal(0, 0), 6, 4, QStringLiteral("kväll"));
     QCOMPARE(reg.row(0, 0, 6).tidslot, 96);
+    // Blanks around a typed time are no part of it.
+    MealEditor::commitCell(reg.meal(0, 0), 6, 4, QStringLiteral(" 18:45 "));
+    QCOMPARE(reg.row(0, 0, 6).klockan, QStringLiteral("18:45"));
+    QCOMPARE(reg.row(0, 0, 6).tidslot, 75);
 }
 
 void TestMealEditor::unitLines_data() {
