@@ -13,6 +13,7 @@
 #include "core/norms/MealSettings.h"
 #include "core/registration/PickList.h"
 #include "core/registration/Registration.h"
+#include "core/registration/UndoHistory.h"
 
 #include <QString>
 
@@ -32,8 +33,14 @@ struct AppState {
     int CurrentRow = 1;
     int CurrentCol = 0;
     QString CurrentMealName = QStringLiteral("Frukost");
+    // Still read by the windows; the undo history below is what tells whether the
+    // registration has changes to save.
     bool RegistrationChanged = false;
     QString RegistrationTitle; // shown in the main window's caption
+    // Every edit of the registration, made through RegistrationSession.
+    UndoHistory history;
+    // Whether the registration differs from what was last saved or opened.
+    bool registrationChanged() const { return !history.isClean(); }
 
     Registration::Meal CopiedMeal;
     bool MealCopied = false;
@@ -62,7 +69,7 @@ struct AppState {
 
     // Results of the calculation engine.
     std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
-    int ViewMode = 0; // 0 "Måltid", 1 "Dag", 2 "Dagar"
+    int ViewMode = 0;                                       // 0 "Måltid", 1 "Dag", 2 "Dagar"
     int AlcoholFactor = CalculationInputs::kAlcoholCounted; // 0 when alcohol is not counted
     int TimeChartNutrient = 16;
     int DayColourMeal = 0; // the days view shows whole days (0) or meal k - 1 of each day (k)

@@ -14,6 +14,8 @@ struct CarbohydrateSettings {
 
     std::array<QString, kMealRows> MealRatio;  // row n at n - 1
     std::array<QString, kHourRows> HourFactor; // row n at n - 1
+
+    bool operator==(const CarbohydrateSettings&) const = default;
 };
 
 } // namespace vexamat

@@ -12,6 +12,7 @@ struct Reading {
     QString value;
 
     bool isEmpty() const { return time.isEmpty(); }
+    bool operator==(const Reading&) const = default;
 };
 
 // The readings of every day of the registration: 20 reading rows per day, numbered 1..20.
@@ -26,6 +27,8 @@ public:
     // Stores a reading, each text cut to kTextLength.
     void set(int day, int row, const QString& time, const QString& value);
     void clear();
+
+    bool operator==(const ReadingStore&) const = default;
 
     static constexpr bool isValidDay(int day) { return day >= 0 && day < kDays; }
     static constexpr bool isValidRow(int row) { return row >= 1 && row <= kRows; }
