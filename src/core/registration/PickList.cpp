@@ -41,7 +41,7 @@ void PickList::trim(int maxNames) {
 bool PickList::read(const QString& path) {
     clear();
     QStringList lines;
-    if (!TextCodec::readLines(path, &lines) || lines.size() % 2 != 0)
+    if (!TextCodec::readLines(path, &lines))
         return false;
     for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
         if (lines.at(i).isEmpty()) {

@@ -27,8 +27,9 @@ public:
     void trim(int maxNames = kMaxNames);
 
     // favoriter.txt and senaste.txt: a name line followed by its companion line, for every
-    // entry, in Windows-1252. A missing or broken file (an unpaired last line, an empty name)
-    // leaves the list empty (false).
+    // entry, in Windows-1252. An unpaired last line (a file cut short) is left out and the
+    // pairs before it are kept. A missing file or one with an empty name, which means the
+    // pairs are out of step, leaves the list empty (false).
     bool read(const QString& path);
     bool write(const QString& path, QString* error = nullptr) const;
 

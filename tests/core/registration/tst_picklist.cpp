@@ -1,5 +1,5 @@
-#include "core/text/TextCodec.h"
 #include "core/registration/PickList.h"
+#include "core/text/TextCodec.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,6 +16,8 @@ private Q_SLOTS:
     void fileRoundTrip();
     void brokenFilesLeaveTheListEmpty_data();
     void brokenFilesLeaveTheListEmpty();
+    void anUnpairedLastLineKeepsThePairs_data();
+    void anUnpairedLastLineKeepsThePairs();
     void unwritableFileFailsQuietly();
 };
 
@@ -72,7 +74,6 @@ void TestPickList::fileRoundTrip() {
 
 void TestPickList::brokenFilesLeaveTheListEmpty_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("unpaired last line") << QByteArray("Bröd\r\nBröd{3_1}30@skiva\r\nOst\r\n");
     QTest::newRow("empty name") << QByteArray("\r\nx{1}1@g\r\n");
     QTest::newRow("missing") << QByteArray();
 }
@@ -90,6 +91,35 @@ void TestPickList::brokenFilesLeaveTheListEmpty() {
     list.add(QStringLiteral("gammal"), QStringLiteral("gammal{1}1@g"));
     QVERIFY(!list.read(path));
     QVERIFY(list.isEmpty());
+}
+
+void TestPickList::anUnpairedLastLineKeepsThePairs_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("two pairs and a name") << QByteArray("Ost\r\nOst{7_1}20@skiva\r\nBr\xf6"
+                                                        "d\r\nBr\xf6"
+                                                        "d{3_1}30@skiva\r\nSm\xf6r\r\n")
+                                          << QStringList{"Bröd", "Ost"};
+    QTest::newRow("cut inside the last companion line")
+        << QByteArray("Ost\r\nOst{7_1}20@skiva\r\nSm\xf6r") << QStringList{"Ost"};
+    QTest::newRow("only a name") << QByteArray("Ost\r\n") << QStringList{};
+}
+
+void TestPickList::anUnpairedLastLineKeepsThePairs() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, names);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("favoriter.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    PickList list;
+    QVERIFY(list.read(path));
+    QCOMPARE(list.names(), names);
+    if (names.contains(QStringLiteral("Ost")))
+        QCOMPARE(list.companions().at(names.indexOf(QStringLiteral("Ost"))),
+                 QStringLiteral("Ost{7_1}20@skiva"));
 }
 
 void TestPickList::unwritableFileFailsQuietly() {
