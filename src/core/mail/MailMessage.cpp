@@ -6,8 +6,8 @@ namespace vexamat {
 
 const QString MailMessage::kSubject = QStringLiteral("Kostberäkning Vexamat ");
 
-QStringList MailMessage::fixedText() {
-    return {
+QStringList MailMessage::fixedText(const QString& contact) {
+    QStringList lines{
         QStringLiteral("Detta mail är sänt från programmet Vexamat och till mailet finns en "
                        "kostregistering bifogad."),
         QStringLiteral("Gör så här om du vill läsa in beräkningen i Vexamat."),
@@ -17,20 +17,24 @@ QStringList MailMessage::fixedText() {
         QStringLiteral("2. Starta Vexamat."),
         QStringLiteral("3. Välj Arkiv/Hämta och läs in beräkningen."),
         QString(),
-        QStringLiteral("Om du har problem med denna inläsning kan du kontakta"),
-        QStringLiteral("Vexamats support"),
-        QStringLiteral("support@vexamat.se"),
-        QStringLiteral("tel. 08-123 456 00"),
-        QString(),
-        QStringLiteral("Nedan följer eventuellt meddelande från avsändaren."),
-        QString(88, QLatin1Char('-')),
-        QString(),
     };
+    const QString contactText = contact.trimmed();
+    if (!contactText.isEmpty()) {
+        lines << QStringLiteral("Om du har problem med denna inläsning kan du kontakta");
+        for (QString line : contactText.split(QLatin1Char('\n'))) {
+            line.remove(QLatin1Char('\r'));
+            lines << line;
+        }
+        lines << QString();
+    }
+    lines << QStringLiteral("Nedan följer eventuellt meddelande från avsändaren.")
+          << QString(88, QLatin1Char('-')) << QString();
+    return lines;
 }
 
 QStringList MailMessage::body(const QStringList& message, const QString& senderName,
-                              const QString& senderAddress) {
-    QStringList lines = fixedText();
+                              const QString& senderAddress, const QString& contact) {
+    QStringList lines = fixedText(contact);
     lines << message << QString() << QStringLiteral("Avsändare: ") + senderName
           << QStringLiteral("Avsändarens mailadress: ") + senderAddress;
     return lines;
@@ -38,14 +42,14 @@ QStringList MailMessage::body(const QStringList& message, const QString& senderN
 
 MailMessage MailMessage::fromFields(const QString& recipientText, const QString& senderName,
                                     const QString& senderAddressText, const QStringList& message,
-                                    const QString& attachmentPath) {
+                                    const QString& attachmentPath, const QString& contact) {
     MailMessage m;
     m.senderName = senderName.trimmed();
     m.recipients = MailAddressList::parse(recipientText);
     m.replyTo = MailAddressList::parse(senderAddressText);
     m.senderAddress =
         m.replyTo.isEmpty() ? QString() : MailAddressList::bareAddress(m.replyTo.first());
-    m.bodyLines = body(message, senderName, senderAddressText);
+    m.bodyLines = body(message, senderName, senderAddressText, contact);
     m.attachmentPath = attachmentPath;
     return m;
 }

@@ -17,15 +17,17 @@ struct MailMessage {
     QStringList bodyLines;
     QString attachmentPath;
 
-    // The fixed text in front of the user's message, its last line empty.
-    static QStringList fixedText();
+    // The fixed text in front of the user's message, its last line empty. Whom to contact
+    // about reading the registration is said only when the user has given contact lines
+    // (MailSettings::contact): the program has no support of its own to name.
+    static QStringList fixedText(const QString& contact = {});
     // The fixed text, the message, an empty line and the sender's name and address.
     static QStringList body(const QStringList& message, const QString& senderName,
-                            const QString& senderAddress);
+                            const QString& senderAddress, const QString& contact = {});
     // Builds the message from the fields of the mail window.
     static MailMessage fromFields(const QString& recipientText, const QString& senderName,
                                   const QString& senderAddressText, const QStringList& message,
-                                  const QString& attachmentPath);
+                                  const QString& attachmentPath, const QString& contact = {});
 };
 
 } // namespace vexamat

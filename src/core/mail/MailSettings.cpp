@@ -36,6 +36,7 @@ MailSettings MailSettings::read(const QString& dataDir) {
     QStringList lines;
     if (!TextCodec::readLines(QDir(dataDir).filePath(kFileName), &lines))
         return s;
+    QStringList contactLines; // one "contact=" line per line of the text
     for (const QString& line : lines) {
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq < 0)
@@ -54,16 +55,25 @@ MailSettings MailSettings::read(const QString& dataDir) {
             s.tls = tlsFromText(value);
         else if (key == QLatin1String("from"))
             s.fromAddress = value.trimmed();
+        else if (key == QLatin1String("contact"))
+            contactLines << value;
     }
+    s.contact = contactLines.join(QLatin1Char('\n'));
     return s;
 }
 
 bool MailSettings::write(const QString& dataDir, QString* error) const {
-    const QStringList lines{
+    QStringList lines{
         QStringLiteral("host=") + host,        QStringLiteral("port=%1").arg(port),
         QStringLiteral("user=") + userId,      QStringLiteral("password=") + password,
         QStringLiteral("tls=") + tlsText(tls), QStringLiteral("from=") + fromAddress,
     };
+    QString contactText = contact.trimmed();
+    contactText.remove(QLatin1Char('\r'));
+    if (!contactText.isEmpty()) {
+        for (const QString& line : contactText.split(QLatin1Char('\n')))
+            lines << QStringLiteral("contact=") + line;
+    }
     const QString path = QDir(dataDir).filePath(kFileName);
     QSaveFile file(path);
     const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;

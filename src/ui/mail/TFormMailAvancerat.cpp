@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -17,7 +18,7 @@ TFormMailAvancerat::TFormMailAvancerat(AppState& state, Windows& windows, Dialog
     : FormBase(state, windows, dialogs) {
     setObjectName(QStringLiteral("TFormMailAvancerat"));
     setWindowTitle(QStringLiteral("Inställning av Mailserver"));
-    resize(420, 300);
+    resize(480, 380);
     const auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
@@ -36,6 +37,9 @@ TFormMailAvancerat::TFormMailAvancerat(AppState& state, Windows& windows, Dialog
     ComboBoxTLS->addItem(QStringLiteral("TLS"), int(MailSettings::Tls::Implicit));
     ComboBoxTLS->addItem(QStringLiteral("Ingen"), int(MailSettings::Tls::None));
     EditFromAdress = named(new QLineEdit(this), "EditFromAdress");
+    EditKontakt = named(new QPlainTextEdit(this), "EditKontakt");
+    EditKontakt->setPlaceholderText(QStringLiteral("Till exempel namn, mailadress och telefon"));
+    EditKontakt->setTabChangesFocus(true);
     ButtonOK = named(new QPushButton(QStringLiteral("OK"), this), "ButtonOK");
     ButtonOK->setDefault(true);
     connect(ButtonOK, &QPushButton::clicked, this, &TFormMailAvancerat::ButtonOKClick);
@@ -47,6 +51,7 @@ TFormMailAvancerat::TFormMailAvancerat(AppState& state, Windows& windows, Dialog
     form->addRow(QStringLiteral("Lösenord"), EditPassword);
     form->addRow(QStringLiteral("TLS"), ComboBoxTLS);
     form->addRow(QStringLiteral("FromAddress"), EditFromAdress);
+    form->addRow(QStringLiteral("Kontaktuppgifter i mailet (valfritt)"), EditKontakt);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(form);
@@ -63,6 +68,7 @@ MailSettings TFormMailAvancerat::settings() const {
     s.password = EditPassword->text();
     s.tls = MailSettings::Tls(ComboBoxTLS->currentData().toInt());
     s.fromAddress = EditFromAdress->text().trimmed();
+    s.contact = EditKontakt->toPlainText().trimmed();
     return s;
 }
 
@@ -73,6 +79,7 @@ void TFormMailAvancerat::showSettings(const MailSettings& s) {
     EditPassword->setText(s.password);
     ComboBoxTLS->setCurrentIndex(ComboBoxTLS->findData(int(s.tls)));
     EditFromAdress->setText(s.fromAddress);
+    EditKontakt->setPlainText(s.contact);
 }
 
 void TFormMailAvancerat::ButtonOKClick() {

@@ -6,6 +6,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -31,6 +32,8 @@ public:
     QLineEdit* EditPassword = nullptr;
     QComboBox* ComboBoxTLS = nullptr;
     QLineEdit* EditFromAdress = nullptr;
+    // Optional: who the recipient may contact about reading the registration.
+    QPlainTextEdit* EditKontakt = nullptr;
     QPushButton* ButtonOK = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/files/RegistrationFile.h"
 #include "core/mail/MailMessage.h"
+#include "core/mail/MailSettings.h"
 #include "core/mail/SmtpSender.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
@@ -74,7 +75,8 @@ TFormMailIndy::TFormMailIndy(AppState& state, Windows& windows, Dialogs& dialogs
     // Shown, unlike the original design: without it the server could not be set at all.
     ButtonAvancerat = named(new QPushButton(QStringLiteral("Avancerat"), this), "ButtonAvancerat");
     Memo3 = named(new QPlainTextEdit(this), "Memo3");
-    Memo3->setPlainText(MailMessage::fixedText().join(QLatin1Char('\n')));
+    Memo3->setPlainText(MailMessage::fixedText(MailSettings::read(m_state.DataDir).contact)
+                            .join(QLatin1Char('\n')));
     Memo3->hide();
     MemoTemp = named(new QPlainTextEdit(this), "MemoTemp");
     MemoTemp->hide();
@@ -128,7 +130,8 @@ void TFormMailIndy::ButtonMailClick() {
                                                         : MailSettings::read(m_state.DataDir);
     const MailMessage message = MailMessage::fromFields(
         EditMailAdress->text(), EditAvsandare->text(), Editavsandaremailadress->text(),
-        memoLines(memo2), EditFilnamn->text());
+        memoLines(memo2), EditFilnamn->text(), settings.contact);
+    Memo3->setPlainText(MailMessage::fixedText(settings.contact).join(QLatin1Char('\n')));
     MemoTemp->setPlainText(message.bodyLines.join(QLatin1Char('\n')));
 
     auto result = std::make_shared<SmtpSender::Result>();

@@ -58,6 +58,39 @@ private Q_SLOTS:
                               "Avsändarens mailadress: kalle@x.se"}));
     }
 
+    void contactLinesOnlyWhenGiven_data() {
+        QTest::addColumn<QString>("contact");
+        QTest::addColumn<QStringList>("middle"); // between the instructions and "Nedan följer"
+        QTest::newRow("none") << "" << QStringList{};
+        QTest::newRow("only blanks") << " \n  " << QStringList{};
+        QTest::newRow("given") << "Anna Dietist\r\nanna@example.se\n070-123 45 67\n"
+                               << QStringList{
+                                      "Om du har problem med denna inläsning kan du kontakta",
+                                      "Anna Dietist", "anna@example.se", "070-123 45 67", ""};
+    }
+
+    void contactLinesOnlyWhenGiven() {
+        QFETCH(QString, contact);
+        QFETCH(QStringList, middle);
+        const QStringList expected =
+            QStringList{"Detta mail är sänt från programmet Vexamat och till mailet finns en "
+                        "kostregistering bifogad.",
+                        "Gör så här om du vill läsa in beräkningen i Vexamat.",
+                        "1. Spara den bifogade beräkningen.",
+                        "    Var noga med att du vet var du sparar den, du behöver veta det "
+                        "under punkt3.",
+                        "2. Starta Vexamat.",
+                        "3. Välj Arkiv/Hämta och läs in beräkningen.",
+                        ""} +
+            middle +
+            QStringList{"Nedan följer eventuellt meddelande från avsändaren.", QString(88, '-'),
+                        ""};
+        QCOMPARE(MailMessage::fixedText(contact), expected);
+        const MailMessage m =
+            MailMessage::fromFields("a@x.se", "Kalle", "kalle@x.se", {"Hej"}, "k.vexa", contact);
+        QCOMPARE(m.bodyLines.mid(0, expected.size()), expected);
+    }
+
     void messageFromFields() {
         const MailMessage m = MailMessage::fromFields("a@x.se, \"B, C\" <b@y.se>", "Kalle",
                                                       "Kalle <kalle@x.se>", {"Hej"}, "/t/k.vexa");
@@ -90,6 +123,7 @@ private Q_SLOTS:
         s.password = "hemligt=ord";
         s.tls = MailSettings::Tls::Implicit;
         s.fromAddress = "kalle@example.se";
+        s.contact = "Anna Dietist\nanna@example.se\ntel=070-123 45 67";
         QVERIFY(s.write(data.path()));
         const QString path = data.filePath(MailSettings::kFileName);
         QCOMPARE(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser),
@@ -101,6 +135,25 @@ private Q_SLOTS:
         QCOMPARE(r.password, s.password);
         QCOMPARE(r.tls, MailSettings::Tls::Implicit);
         QCOMPARE(r.fromAddress, s.fromAddress);
+        QCOMPARE(r.contact, s.contact);
+    }
+
+    void anOlderSettingsFileHasNoContact() {
+        TempDataFolder data;
+        data.write(MailSettings::kFileName,
+                   "host=smtp.example.se\r\nport=25\r\nuser=kalle\r\npassword=x\r\n"
+                   "tls=ingen\r\nfrom=kalle@example.se\r\n");
+        const MailSettings r = MailSettings::read(data.path());
+        QCOMPARE(r.host, QStringLiteral("smtp.example.se"));
+        QCOMPARE(r.port, 25);
+        QCOMPARE(r.tls, MailSettings::Tls::None);
+        QCOMPARE(r.fromAddress, QStringLiteral("kalle@example.se"));
+        QCOMPARE(r.contact, QString());
+        // Saved again without a contact, the file has no contact line either.
+        QVERIFY(r.write(data.path()));
+        QFile file(data.filePath(MailSettings::kFileName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("contact"));
     }
 };
 

@@ -152,6 +152,8 @@ private Q_SLOTS:
             const QStringList expected =
                 MailMessage::body({"Hej!", "Här är veckan."}, "Kalle Åberg", "kalle@example.se");
             QCOMPARE(body.mid(0, expected.size()), expected);
+            // Nobody to contact was given: the mail names nobody.
+            QVERIFY(!body.contains("Om du har problem med denna inläsning kan du kontakta"));
             const QJsonArray atts = m["attachments"].toArray();
             QCOMPARE(atts.size(), 1);
             QCOMPARE(atts[0].toObject()["name"].toString(), QStringLiteral("kalle.vexa"));
@@ -180,6 +182,43 @@ private Q_SLOTS:
         QVERIFY(f.dialogs.messages.first().size() > QString("Mailet kunde inte skickas\n").size());
         QVERIFY(!f.dialogs.messages.contains("Mailet skickat"));
         QCOMPARE(finished.first().first().toBool(), false);
+    }
+
+    void contactLinesComeFromTheSettings() {
+        MainWindowFixture f;
+        QCOMPARE(f.startResult(), WindowSet::Result::Ok);
+        TFormMailAvancerat* settings = f.windows().FormMailAvancerat;
+        TFormMailIndy* w = f.windows().FormMailIndy;
+        const QString ask = QStringLiteral("Om du har problem med denna inläsning kan du kontakta");
+        QVERIFY(!w->Memo3->toPlainText().contains(ask));
+
+        settings->show();
+        settings->EditHost->setText("127.0.0.1");
+        settings->EditPort->setValue(freePort());
+        settings->ComboBoxTLS->setCurrentIndex(settings->ComboBoxTLS->findText("Ingen"));
+        QVERIFY(settings->EditKontakt);
+        settings->EditKontakt->setFocus();
+        QTest::keyClicks(settings->EditKontakt, "Anna Dietist");
+        QTest::keyClick(settings->EditKontakt, Qt::Key_Return);
+        QTest::keyClicks(settings->EditKontakt, "anna@example.se");
+        settings->ButtonOK->click();
+        QVERIFY(settings->isHidden());
+        QCOMPARE(MailSettings::read(f.data.path()).contact,
+                 QStringLiteral("Anna Dietist\nanna@example.se"));
+
+        f.data.write("kalle.vexa", "100\r\n");
+        w->EditFilnamn->setText(f.data.filePath("kalle.vexa"));
+        w->EditMailAdress->setText("dietist@example.se");
+        w->EditAvsandare->setText("Kalle");
+        w->Editavsandaremailadress->setText("kalle@example.se");
+        QSignalSpy finished(w, &TFormMailIndy::sendFinished);
+        w->ButtonMail->click();
+        QVERIFY(finished.wait(60000) || finished.count() == 1);
+        const QStringList body = w->MemoTemp->toPlainText().split('\n');
+        const qsizetype at = body.indexOf(ask);
+        QVERIFY(at > 0);
+        QCOMPARE(body.mid(at + 1, 3), (QStringList{"Anna Dietist", "anna@example.se", ""}));
+        QVERIFY(w->Memo3->toPlainText().contains("Anna Dietist"));
     }
 
     void serverSettingsAreStoredForTheUserOnly() {
