@@ -8,7 +8,6 @@ namespace vexamat {
 
 void AppState::NewRegistration() {
     RegistrationTitle.clear();
-    RegistrationChanged = false;
     CurrentDay = 0;
     CurrentMeal = 0;
     CurrentRow = 1;

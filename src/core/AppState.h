@@ -33,9 +33,6 @@ struct AppState {
     int CurrentRow = 1;
     int CurrentCol = 0;
     QString CurrentMealName = QStringLiteral("Frukost");
-    // Still read by the windows; the undo history below is what tells whether the
-    // registration has changes to save.
-    bool RegistrationChanged = false;
     QString RegistrationTitle; // shown in the main window's caption
     // Every edit of the registration, made through RegistrationSession.
     UndoHistory history;

@@ -2,6 +2,7 @@
 
 namespace vexamat {
 
+class MainWindowUpdates;
 class TFormLadda;
 class TForm1;
 class TFormDygn;
@@ -53,6 +54,8 @@ class TFormMailIndy;
 // Every window of the program, created once at start-up in this order and alive for the
 // whole run. Owned by WindowSet.
 struct Windows {
+    // What the other windows may ask of the main window; they never drive Form1 itself.
+    MainWindowUpdates* updates = nullptr;
     TForm1* Form1 = nullptr;
     TFormDygn* FormDygn = nullptr;
     TFormFettStapel* FormFettStapel = nullptr;

@@ -40,13 +40,20 @@ QString ResultChartBuilder::formatAmount(float value, int decimals) {
     return QString::asprintf("%6.*f", std::max(decimals, 0), static_cast<double>(value));
 }
 
-int ResultChartBuilder::FitBarsPerPage(int chartHeight, int selectedCount) {
-    int value = std::min(static_cast<int>(std::nearbyint(chartHeight / 28.0)), selectedCount);
+int ResultChartBuilder::FitBarsPerPage(int chartHeight, int selectedCount, int pixelsPerBar) {
+    int value =
+        std::min(static_cast<int>(std::nearbyint(chartHeight / double(std::max(pixelsPerBar, 1)))),
+                 selectedCount);
     for (int k = 1; k <= 4; ++k) {
         if (selectedCount == k * value + 1)
             --value;
     }
     return value;
+}
+
+QString ResultChartBuilder::daySelectorText(const AppState& state, int day) {
+    const bool hasFood = state.results->DaySum[day][nutrientSlot(nutrient::Kj)] > 0.1f;
+    return (hasFood ? QStringLiteral("DAG%1") : QStringLiteral("dag%1")).arg(day + 1);
 }
 
 QString ResultChartBuilder::DrawChartTitle(const AppState& s, const Options& o) {

@@ -25,8 +25,11 @@ public:
 
     static ResultChartData build(const AppState& state, const Options& options);
     static QString DrawChartTitle(const AppState& state, const Options& options);
-    // How many bars a page of the chart holds so that no page holds a single bar.
-    static int FitBarsPerPage(int chartHeight, int selectedCount);
+    // How many bars a page of the chart holds so that no page holds a single bar; a bar
+    // needs pixelsPerBar of the chart's height.
+    static int FitBarsPerPage(int chartHeight, int selectedCount, int pixelsPerBar = 28);
+    // The day box's text for a day: capitals when the day holds food.
+    static QString daySelectorText(const AppState& state, int day);
     // Amount text as the bar labels show it: width 6, the nutrient's decimals, a point.
     static QString formatAmount(float value, int decimals);
 };

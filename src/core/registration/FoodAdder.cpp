@@ -45,7 +45,6 @@ FoodAdder::Result FoodAdder::AddFoodToMeal(AppState& state, const QString& name,
     typeList.add(name, companion);
     state.RecentFoods.trim();
     typeList.trim();
-    state.RegistrationChanged = true;
     state.CurrentRow = r;
     result.row = r;
 
@@ -115,7 +114,6 @@ FoodAdder::Result FoodAdder::addByCode(AppState& state, const QString& typed) {
     }
     FoodRowBuilder::fill(state.registration.row(state.CurrentDay, state.CurrentMeal, r),
                          result.code, {FoodRowBuilder::Source::Livtab100, *record}, false);
-    state.RegistrationChanged = true;
     state.CurrentRow = r;
     result.row = r;
     result.status = Status::Added;

@@ -2,12 +2,13 @@
 
 #include "core/AppState.h"
 #include "ui/Dialogs.h"
+#include "ui/MainWindowUpdates.h"
 #include "ui/Windows.h"
-#include "ui/app/TForm1.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -200,14 +201,14 @@ bool Tformnvval::SaveSelection(const QString& path) {
 
 void Tformnvval::afterSelectionChange() {
     m_state.results->SelectedCount = m_state.selection.count();
-    if (m_windows.Form1)
-        m_windows.Form1->FitBarsPerPage();
+    if (m_windows.updates)
+        m_windows.updates->nutrientSelectionChanged();
 }
 
 void Tformnvval::Button1Click() {
     SaveSelection(nvvalPath());
-    if (m_windows.Form1)
-        m_windows.Form1->Recalculate();
+    if (m_windows.updates)
+        m_windows.updates->Recalculate();
     hide();
 }
 
@@ -217,7 +218,12 @@ void Tformnvval::Button2Click() {
                                QStringLiteral("nvval (*.nvval)"));
     if (chosen.isEmpty())
         return;
+    // The file dialog asked about the name as typed, not with its extension added.
     const QString path = NutrientSelection::withNvvalExtension(chosen);
+    if (path != chosen && QFile::exists(path) &&
+        m_dialogs.question(this, QStringLiteral("%1 finns redan.\nVill du ersätta den?")
+                                     .arg(QDir::toNativeSeparators(path))) != Dialogs::Answer::Yes)
+        return;
     if (!SaveSelection(path))
         m_dialogs.message(this,
                           QStringLiteral("Näringsämnesgruppen kunde inte sparas i %1.")
@@ -236,8 +242,8 @@ void Tformnvval::Button3Click() {
 void Tformnvval::closeEvent(QCloseEvent* event) {
     // Closing keeps the choice, as "OK" does.
     SaveSelection(nvvalPath());
-    if (m_windows.Form1)
-        m_windows.Form1->Recalculate();
+    if (m_windows.updates)
+        m_windows.updates->Recalculate();
     event->accept();
 }
 

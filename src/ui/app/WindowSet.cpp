@@ -123,6 +123,7 @@ WindowSet::Result WindowSet::create() {
     create(m_windows.FormReceptTab2);
     create(m_windows.FormKetogen);
     create(m_windows.FormMailIndy);
+    m_windows.Form1->buildRefreshList();
     return startup == TForm1::StartupResult::Ok ? Result::Ok : Result::Stopped;
 }
 

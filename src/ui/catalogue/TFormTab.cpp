@@ -6,7 +6,7 @@
 #include "core/catalogue/TableSchema.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
-#include "ui/app/TForm1.h"
+#include "ui/MainWindowUpdates.h"
 #include "ui/catalogue/TFormEgna.h"
 
 #include <QHBoxLayout>
@@ -41,8 +41,8 @@ TFormTab::TFormTab(AppState& state, Windows& windows, Dialogs& dialogs)
 
     // Start-up is over once this window exists; the program comes up showing the fruits.
     m_state.StartingUp = false;
-    if (m_windows.Form1)
-        m_windows.Form1->FilterByGroup(QStringLiteral("Frukt"));
+    if (m_windows.updates)
+        m_windows.updates->showFoodGroup(QStringLiteral("Frukt"));
 }
 
 void TFormTab::Button2Click() {

@@ -2,7 +2,7 @@
 
 #include "core/AppState.h"
 #include "ui/Windows.h"
-#include "ui/app/TForm1.h"
+#include "ui/MainWindowUpdates.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -85,10 +85,8 @@ TFormDagFarger::TFormDagFarger(AppState& state, Windows& windows, Dialogs& dialo
 
 void TFormDagFarger::RadioGroup1Click() {
     m_state.DayColourMeal = std::max(RadioGroup1Items->checkedId(), 0);
-    if (m_windows.Form1) {
-        m_windows.Form1->Recalculate();
-        m_windows.Form1->RefreshMealGrid();
-    }
+    if (m_windows.updates)
+        m_windows.updates->Recalculate();
 }
 
 } // namespace vexamat

@@ -1,55 +1,42 @@
 #include "ui/files/RegistrationFiles.h"
 
 #include "core/AppState.h"
-#include "core/text/TextCodec.h"
-#include "core/files/FoodLookup.h"
-#include "core/files/NormFile.h"
-#include "core/files/RegistrationFile.h"
-#include "core/norms/NormActivation.h"
-#include "core/registration/MealPickLists.h"
+#include "core/registration/RegistrationSession.h"
 #include "ui/Dialogs.h"
+#include "ui/MainWindowUpdates.h"
 #include "ui/Windows.h"
-#include "ui/app/TForm1.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/norms/TFormInst.h"
 
-#include <QDate>
+#include <QDir>
 #include <QFile>
-#include <QLocale>
-#include <QTableWidget>
 
 namespace vexamat {
 
-namespace {
-
-const QString kVexa = QStringLiteral(".vexa");
-const QString kTxt = QStringLiteral(".txt");
-const QString kNorm = QStringLiteral(".norm");
-const QString kKgNormKind = QStringLiteral("kgkroppsviktnorm");
-constexpr int kShownMissingFoods = 20;
-
-} // namespace
-
 RegistrationFiles::RegistrationFiles(AppState& state, Windows& windows, Dialogs& dialogs,
-                                     TForm1& form)
-    : m_state(state), m_windows(windows), m_dialogs(dialogs), m_form(form), m_dateText([] {
-          return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-      }) {
-    // Where each norm window keeps its input data; the windows add their writer and reader.
-    const std::pair<const char*, const char*> kinds[] = {
-        {"aktivnorm", ".akt"},   {"egennorm", ".enorm"},         {"harrisnorm", ".harris"},
-        {"personnorm", ".pers"}, {"kgkroppsviktnorm", ".kropp"}, {"ketogennorm", ".ketogen"}};
-    for (const auto& [kind, extension] : kinds)
-        m_sideFiles[QString::fromLatin1(kind)].extension = QString::fromLatin1(extension);
+                                     QWidget& form, MainWindowUpdates& updates,
+                                     std::function<void()> afterOpen)
+    : m_state(state), m_windows(windows), m_dialogs(dialogs), m_form(form), m_updates(updates),
+      m_afterOpen(std::move(afterOpen)), m_document(state) {}
+
+bool RegistrationFiles::hasUnsavedChanges() const {
+    return m_state.registrationChanged() ||
+           (m_windows.FormInfo && m_windows.FormInfo->isNoteModified());
 }
 
-void RegistrationFiles::registerSideFile(const QString& normKind, SideFile sideFile) {
-    m_sideFiles[normKind] = std::move(sideFile);
-}
-
-QString RegistrationFiles::sideFileExtension(const QString& normKind) const {
-    const auto it = m_sideFiles.find(normKind);
-    return it == m_sideFiles.end() ? QString() : it->second.extension;
+bool RegistrationFiles::offerToSave(const QString& question) {
+    if (!hasUnsavedChanges())
+        return true;
+    switch (m_dialogs.question(&m_form, question, Dialogs::Buttons::YesNoCancel)) {
+    case Dialogs::Answer::Cancel:
+        return false;
+    case Dialogs::Answer::Yes:
+        save();
+        return !hasUnsavedChanges(); // cancelled or failed: keep what was entered
+    case Dialogs::Answer::No:
+        return true;
+    }
+    return false;
 }
 
 void RegistrationFiles::save() {
@@ -57,115 +44,75 @@ void RegistrationFiles::save() {
                                                   m_state.InitDir, RegistrationFile::kFilter);
     if (chosen.isEmpty())
         return;
-    const QString path = RegistrationFile::withExtension(chosen, kVexa);
+    // The file dialog asked about the name as typed; the name with its extension added may
+    // be another file that is there already.
+    const QString path = RegistrationDocument::vexaPath(chosen);
+    if (path != chosen && QFile::exists(path) &&
+        m_dialogs.question(&m_form, QStringLiteral("%1 finns redan.\nVill du ersätta den?")
+                                        .arg(QDir::toNativeSeparators(path))) !=
+            Dialogs::Answer::Yes)
+        return;
 
-    // An empty note leaves an older note file of the same name as it is.
     const QStringList note = m_windows.FormInfo ? m_windows.FormInfo->noteLines() : QStringList();
-    if (!note.isEmpty() &&
-        !TextCodec::writeLines(RegistrationFile::withExtension(path, kTxt), note))
-        m_dialogs.message(&m_form, QStringLiteral("Kan ej spara anteckningen"),
-                          Dialogs::Icon::Error);
-
-    QString error;
-    if (RegistrationFile::write(path, m_state, m_dateText(), &error)) {
-        m_state.RegistrationTitle = path;
-        m_state.RegistrationChanged = false;
-        m_form.setWindowTitle(path + QStringLiteral("   ") + m_state.norm.NormLabel);
-    } else {
-        m_dialogs.message(&m_form,
-                          RegistrationFile::kSaveFailed + QStringLiteral("\n") + error +
-                              QStringLiteral("\nEn tidigare sparad fil med samma namn är orörd."),
-                          Dialogs::Icon::Error);
+    const RegistrationDocument::SaveResult result = m_document.save(path, note);
+    if (result.saved) {
+        if (m_windows.FormInfo)
+            m_windows.FormInfo->markNoteSaved();
+        m_form.setWindowTitle(result.path + QStringLiteral("   ") + m_state.norm.NormLabel);
     }
-
-    if (!NormFile::write(RegistrationFile::withExtension(path, kNorm), m_state.norm))
-        m_dialogs.message(&m_form, NormFile::kSaveFailed, Dialogs::Icon::Error);
-
-    const auto side = m_sideFiles.find(m_state.norm.NormKind);
-    if (side != m_sideFiles.end() && side->second.write)
-        side->second.write(RegistrationFile::withExtension(path, side->second.extension));
+    for (const QString& message : result.messages)
+        m_dialogs.message(&m_form, message, Dialogs::Icon::Error);
 }
 
-void RegistrationFiles::readSideFile(const QString& base, const QString& kind) {
-    const auto side = m_sideFiles.find(kind);
-    if (side == m_sideFiles.end())
-        return;
-    const QString path = RegistrationFile::withExtension(base, side->second.extension);
-    if (side->second.read && QFile::exists(path))
-        side->second.read(path);
-    if (side->second.afterRead)
-        side->second.afterRead();
+bool RegistrationFiles::startNew() {
+    if (!offerToSave(QStringLiteral("Vill du spara pågående registrering innan ny startas?")))
+        return false;
+    RegistrationSession(m_state).newRegistration();
+    if (m_windows.FormInfo)
+        m_windows.FormInfo->clearNote();
+    return true;
 }
 
 void RegistrationFiles::open() {
     // Cancel at the save question cancels the opening: nothing entered is overwritten.
-    if (!m_form.NewRegistration())
+    if (!startNew())
         return;
     const QString path = m_dialogs.openFileName(&m_form, QStringLiteral("Öppna registrering"),
                                                 m_state.InitDir, RegistrationFile::kFilter);
     if (path.isEmpty()) {
-        rebuildAfterOpening();
-        m_form.Recalculate();
+        m_updates.Recalculate();
         return;
     }
 
-    QStringList note;
-    if (m_windows.FormInfo &&
-        TextCodec::readLines(RegistrationFile::withExtension(path, kTxt), &note))
-        m_windows.FormInfo->setNoteLines(note);
-
-    const QString normPath = RegistrationFile::withExtension(path, kNorm);
-    if (QFile::exists(normPath)) {
-        NormFile::read(normPath, m_state.norm, [&](const QString& kind) {
-            if (kind == kKgNormKind)
-                readSideFile(path, kind);
-        });
+    const RegistrationDocument::OpenResult result = m_document.open(path);
+    if (m_windows.FormInfo && result.noteRead)
+        m_windows.FormInfo->setNoteLines(result.noteLines);
+    if (m_windows.FormInst) {
+        if (result.file.status != RegistrationFile::Status::OldLayout)
+            m_windows.FormInst->showWholeDayMode(m_state.settings.WholeDayMode);
+        // The settings window shows the ideal shares of the norm just read, so that its next
+        // "Verkställ" keeps them.
+        m_windows.FormInst->showNormEnergyShares();
     }
-    if (m_state.norm.NormKind != kKgNormKind)
-        readSideFile(path, m_state.norm.NormKind);
-    NormActivation::ComputeNormEnergyShares(m_state.norm);
-
-    FoodLookup lookup(m_state);
-    const RegistrationFile::ReadResult result = RegistrationFile::read(path, m_state, lookup);
-    if (m_windows.FormInst && result.status != RegistrationFile::Status::OldLayout)
-        m_windows.FormInst->showWholeDayMode(m_state.settings.WholeDayMode);
-    switch (result.status) {
+    m_updates.Recalculate();
+    QStringList warnings = result.messages;
+    switch (result.file.status) {
     case RegistrationFile::Status::Failed:
         // What was read before the fault is shown.
-        m_form.Recalculate();
-        m_dialogs.message(&m_form, RegistrationFile::kOpenFailed, Dialogs::Icon::Error);
+        m_dialogs.message(&m_form, warnings.takeFirst(), Dialogs::Icon::Error);
         break;
     case RegistrationFile::Status::OldLayout:
-        m_form.Recalculate();
         m_form.setWindowTitle(path + QStringLiteral("   ") + m_state.norm.NormLabel);
-        if (!result.missingFoods.isEmpty()) {
-            QStringList shown = result.missingFoods.mid(0, kShownMissingFoods);
-            if (result.missingFoods.size() > kShownMissingFoods)
-                shown << QStringLiteral("... och %1 till.")
-                             .arg(result.missingFoods.size() - kShownMissingFoods);
-            m_dialogs.message(&m_form, shown.join(QLatin1Char('\n')), Dialogs::Icon::Warning);
-        }
         break;
     case RegistrationFile::Status::Ok:
-        m_state.RegistrationTitle = path + QStringLiteral("   ") + result.date;
-        m_form.Recalculate();
         m_form.setWindowTitle(path + QStringLiteral("   ") + m_state.norm.NormLabel +
-                              QStringLiteral("  /") + result.date);
+                              QStringLiteral("  /") + result.file.date);
         break;
     }
-    if (result.overflowed())
-        m_dialogs.message(&m_form, RegistrationFile::overflowMessage(result),
-                          Dialogs::Icon::Warning);
-    // What was just read is what the file holds: nothing is changed yet.
-    m_state.RegistrationChanged = false;
-    rebuildAfterOpening();
-}
-
-void RegistrationFiles::rebuildAfterOpening() {
-    m_state.CurrentCol = 4;
-    if (m_form.StringGridMaltid && m_form.StringGridMaltid->currentRow() >= 0)
-        m_form.StringGridMaltid->setCurrentCell(m_form.StringGridMaltid->currentRow(), 4);
-    MealPickLists::rebuild(m_state.registration, m_state.MealTypeFoods);
+    for (const QString& warning : std::as_const(warnings))
+        m_dialogs.message(&m_form, warning, Dialogs::Icon::Warning);
+    if (m_afterOpen)
+        m_afterOpen();
 }
 
 void RegistrationFiles::remove() {
@@ -175,14 +122,17 @@ void RegistrationFiles::remove() {
                                    m_state.InitDir, RegistrationFile::kFilter);
         if (path.isEmpty())
             return;
-        QFile::remove(path);
-        for (const char* extension : {".txt", ".norm", ".akt", ".enorm", ".harris"}) {
-            const QString side =
-                RegistrationFile::withExtension(path, QString::fromLatin1(extension));
-            if (QFile::exists(side))
-                QFile::remove(side);
+        const RegistrationDocument::RemoveResult result = m_document.remove(path);
+        if (!result.failed.isEmpty()) {
+            QStringList shown;
+            for (const QString& file : result.failed)
+                shown << QDir::toNativeSeparators(file);
+            m_dialogs.message(
+                &m_form, QStringLiteral("Kunde inte ta bort:\n") + shown.join(QLatin1Char('\n')),
+                Dialogs::Icon::Error);
+            continue;
         }
-        m_dialogs.message(&m_form, RegistrationFile::withExtension(path, kVexa) +
+        m_dialogs.message(&m_form, RegistrationFile::withExtension(path, QStringLiteral(".vexa")) +
                                        QStringLiteral(" borttagen"));
     }
 }

@@ -1,53 +1,52 @@
 #pragma once
 
+#include "core/files/RegistrationDocument.h"
+
 #include <QString>
 
 #include <functional>
-#include <map>
+
+class QWidget;
 
 namespace vexamat {
 
 struct AppState;
 class Dialogs;
-class TForm1;
+class MainWindowUpdates;
 struct Windows;
 
-// Saving, opening and deleting registrations from the main window: the ".vexa" file with
-// its note (".txt"), its norm (".norm") and the side file of the window that made the norm.
+// The dialogs and messages of saving, opening and deleting registrations from the main
+// window; the files themselves are the registration document's business.
 class RegistrationFiles {
 public:
-    // The input data of a norm window, kept beside the registration. The norm windows
-    // register their writer and reader under their NormKind.
-    struct SideFile {
-        QString extension;                              // ".akt", ".pers", ...
-        std::function<void(const QString& path)> write; // reports its own failures
-        std::function<void(const QString& path)> read;  // called when the file exists
-        std::function<void()> afterRead;                // called after reading, file or not
-    };
+    // All references are kept and must outlive this object. afterOpen runs after a
+    // registration was opened (the grid puts its cursor on the time column).
+    RegistrationFiles(AppState& state, Windows& windows, Dialogs& dialogs, QWidget& form,
+                      MainWindowUpdates& updates, std::function<void()> afterOpen);
 
-    // All references are kept; the objects must outlive this one.
-    RegistrationFiles(AppState& state, Windows& windows, Dialogs& dialogs, TForm1& form);
+    RegistrationDocument& document() { return m_document; }
 
-    // The text of the date line of a saved file; the system's short date by default.
-    void setDateText(std::function<QString()> dateText) { m_dateText = std::move(dateText); }
-    void registerSideFile(const QString& normKind, SideFile sideFile);
-    // The extension of a norm kind's side file; empty when the kind has none.
-    QString sideFileExtension(const QString& normKind) const;
+    // Whether the registration or its note has changes that are not saved.
+    bool hasUnsavedChanges() const;
+    // Asks the question when there is anything to save and saves on "Ja". False when the
+    // user cancelled or the save did not happen: nothing may be thrown away then.
+    bool offerToSave(const QString& question);
 
     void save();
     void open();
     void remove();
 
 private:
-    void rebuildAfterOpening();
-    void readSideFile(const QString& base, const QString& kind);
+    // Empties the registration and its note after the save question; false when cancelled.
+    bool startNew();
 
     AppState& m_state;
     Windows& m_windows;
     Dialogs& m_dialogs;
-    TForm1& m_form;
-    std::function<QString()> m_dateText;
-    std::map<QString, SideFile> m_sideFiles;
+    QWidget& m_form;
+    MainWindowUpdates& m_updates;
+    std::function<void()> m_afterOpen;
+    RegistrationDocument m_document;
 };
 
 } // namespace vexamat

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace vexamat {
@@ -23,7 +24,6 @@ TFormInfo::TFormInfo(AppState& state, Windows& windows, Dialogs& dialogs)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(MemoInfo);
-    connect(MemoInfo, &QPlainTextEdit::textChanged, this, &TFormInfo::MemoInfoChange);
 }
 
 QStringList TFormInfo::noteLines() const {
@@ -36,10 +36,15 @@ QStringList TFormInfo::noteLines() const {
 void TFormInfo::setNoteLines(const QStringList& lines) {
     const QSignalBlocker block(MemoInfo);
     MemoInfo->setPlainText(lines.join(QLatin1Char('\n')));
+    markNoteSaved();
 }
 
-void TFormInfo::MemoInfoChange() {
-    m_state.RegistrationChanged = true;
+bool TFormInfo::isNoteModified() const {
+    return MemoInfo->document()->isModified();
+}
+
+void TFormInfo::markNoteSaved() {
+    MemoInfo->document()->setModified(false);
 }
 
 } // namespace vexamat

@@ -18,8 +18,9 @@ public:
     // Puts a note read from a file into the memo without marking the registration changed.
     void setNoteLines(const QStringList& lines);
     void clearNote() { setNoteLines({}); }
-
-    void MemoInfoChange();
+    // Whether the note was typed in since it was last read or saved.
+    bool isNoteModified() const;
+    void markNoteSaved();
 
     QLabel* Label1 = nullptr;
     QPlainTextEdit* MemoInfo = nullptr;

@@ -5,7 +5,7 @@
 #include "core/registration/Conversions.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
-#include "ui/app/TForm1.h"
+#include "ui/MainWindowUpdates.h"
 #include "ui/files/TFormInfotext.h"
 #include "ui/norms/AdminPasswordPrompt.h"
 
@@ -152,14 +152,14 @@ void TFormInst::showWholeDayMode(bool wholeDay) {
 
 void TFormInst::apply() {
     SettingsFile::apply(settingsTexts(), m_state.settings, m_state.norm);
-    if (m_windows.Form1)
-        m_windows.Form1->Recalculate();
+    if (m_windows.updates)
+        m_windows.updates->Recalculate();
 }
 
 void TFormInst::RadioGroup1Click() {
     m_state.settings.WholeDayMode = RadioGroup1Items->checkedId() == 1;
-    if (m_windows.Form1)
-        m_windows.Form1->Recalculate();
+    if (m_windows.updates)
+        m_windows.updates->Recalculate();
 }
 
 void TFormInst::Button1Click() {

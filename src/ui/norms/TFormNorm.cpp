@@ -8,7 +8,7 @@
 #include "core/norms/NormTable.h"
 #include "ui/Dialogs.h"
 #include "ui/Windows.h"
-#include "ui/app/TForm1.h"
+#include "ui/MainWindowUpdates.h"
 #include "ui/norms/AdminPasswordPrompt.h"
 #include "ui/norms/TFormInst.h"
 
@@ -162,8 +162,6 @@ void TFormNorm::DBISAMDBGridNormDblClick() {
     norm.NormLabel = NormActivation::BuildNormLabel(norm.NormName,
                                                     norm.ActiveNeed[nutrientSlot(nutrient::Kcal)]);
     m_dialogs.message(this, QStringLiteral("Vald ") + norm.NormLabel);
-    if (m_windows.Form1)
-        m_windows.Form1->setWindowTitle(norm.NormLabel);
     setWindowTitle(norm.NormLabel);
     if (norm.NormKind == NormActivation::kKetogenicKind)
         m_dialogs.message(this, QStringLiteral("Om du räknat på ketogen kost bör du kolla "
@@ -172,8 +170,8 @@ void TFormNorm::DBISAMDBGridNormDblClick() {
     norm.NormKind = NormActivation::kChosenKind;
     if (NormActivation::ComputeNormEnergyShares(norm) && m_windows.FormInst)
         m_windows.FormInst->showNormEnergyShares();
-    if (m_windows.Form1)
-        m_windows.Form1->Recalculate();
+    if (m_windows.updates)
+        m_windows.updates->Recalculate();
     hide();
 }
 

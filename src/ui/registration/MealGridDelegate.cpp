@@ -1,4 +1,4 @@
-#include "ui/app/MealGridDelegate.h"
+#include "ui/registration/MealGridDelegate.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace vexamat {
+
+// What other windows may ask of the main window after they changed the program-wide state,
+// without knowing the main window's class.
+class MainWindowUpdates {
+public:
+    virtual ~MainWindowUpdates() = default;
+    // Recomputes the results and refreshes every view of them.
+    virtual void Recalculate() = 0;
+    // The number of chosen nutrients changed: the bar chart pages anew.
+    virtual void nutrientSelectionChanged() = 0;
+    // Shows the livtab100 foods of a group in the food list.
+    virtual void showFoodGroup(const QString& group) = 0;
+};
+
+} // namespace vexamat
