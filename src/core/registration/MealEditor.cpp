@@ -23,8 +23,8 @@ MealEditor::Amount MealEditor::typedAmount(const MealRow& row, int column, const
     return {true, float(grams), {}};
 }
 
-MealEditor::Commit MealEditor::commitCell(Registration::Meal& meal, int row, int column,
-                                          const QString& text, QString* message) {
+MealEditor::Commit MealEditor::commitTyped(Registration::Meal& meal, int row, int column,
+                                           const QString& text, QString* message) {
     if (column == Livsmedel || column == Enhet || column < 0 || column > Klockan) {
         if (message)
             *message = kReadOnlyMessage;
@@ -33,35 +33,55 @@ MealEditor::Commit MealEditor::commitCell(Registration::Meal& meal, int row, int
     if (!Registration::isValidRow(row))
         return Commit::NoRow;
     MealRow& r = meal[row];
+    if (column == Klockan) {
+        carryTime(meal, row, text.trimmed());
+        return Commit::Changed;
+    }
+    if (r.isEmpty())
+        return Commit::NoRow; // an amount of nothing
+    const Amount amount = typedAmount(r, column, text);
+    if (!amount.accepted) {
+        if (message)
+            *message = amount.message;
+        return Commit::Refused;
+    }
+    r.gram = amount.gram;
+    return Commit::Changed;
+}
+
+MealEditor::Commit MealEditor::commitCell(Registration::Meal& meal, int row, int column,
+                                          const QString& text) {
+    if (column == Livsmedel || column == Enhet || column < 0 || column > Klockan)
+        return Commit::ReadOnly;
+    if (!Registration::isValidRow(row))
+        return Commit::NoRow;
+    MealRow& r = meal[row];
     switch (column) {
-    case Antal:
-    case Gram: {
-        if (r.isEmpty())
-            return Commit::NoRow; // an amount of nothing
-        const Amount amount = typedAmount(r, column, text);
-        if (!amount.accepted) {
-            if (message)
-                *message = amount.message;
-            return Commit::Refused;
-        }
-        r.gram = amount.gram;
+    case Antal: {
+        const float a = TextToReal(text);
+        r.gram = r.enhetsvikt > 0.01f ? r.enhetsvikt * a : 0.0f;
         break;
     }
-    case Klockan: {
-        // A time holds for the rest of the meal until another time is entered further down.
-        const QString typed = text.trimmed();
-        const QString klockan = typed.left(5);
-        const int slot = TimeToSlot(typed);
-        for (int k = row; k <= Registration::kLastRow; ++k) {
-            meal[k].klockan = klockan;
-            meal[k].tidslot = slot;
-        }
+    case Gram:
+        r.gram = TextToReal(text);
         break;
-    }
+    case Klockan:
+        carryTime(meal, row, text);
+        break;
     default:
         break;
     }
     return Commit::Changed;
+}
+
+void MealEditor::carryTime(Registration::Meal& meal, int row, const QString& text) {
+    // A time holds for the rest of the meal until another time is entered further down.
+    const QString klockan = text.left(5);
+    const int slot = TimeToSlot(text);
+    for (int k = row; k <= Registration::kLastRow; ++k) {
+        meal[k].klockan = klockan;
+        meal[k].tidslot = slot;
+    }
 }
 
 QString MealEditor::unitLine(float grams, const QString& unit) {

@@ -40,10 +40,13 @@ public:
 
     // Commits the text typed into a column of a row: Antal sets the grams through the unit
     // weight, Gram the grams, klockan the time of this row and of every row below it, also
-    // when the row already has that time. The reason for ReadOnly and Refused goes to
-    // message.
-    static Commit commitCell(Registration::Meal& meal, int row, int column, const QString& text,
-                             QString* message = nullptr);
+    // when the row already has that time. Blanks around a time are no part of it. The
+    // reason for ReadOnly and Refused goes to message.
+    static Commit commitTyped(Registration::Meal& meal, int row, int column, const QString& text,
+                              QString* message = nullptr);
+    // The meal grid's commit until the grid commits through RegistrationSession: takes any
+    // amount, and text that is no number (also "150 ") as 0. Never Refused.
+    static Commit commitCell(Registration::Meal& meal, int row, int column, const QString& text);
 
     // The lines of the unit list of a row: its name, then one line per unit weight
     // ("60  g/dl", with msk and tsk after a dl), then the waste line ("12  % avfall").
@@ -64,6 +67,7 @@ public:
 
 private:
     static QString unitLine(float grams, const QString& unit);
+    static void carryTime(Registration::Meal& meal, int row, const QString& text);
 };
 
 } // namespace vexamat

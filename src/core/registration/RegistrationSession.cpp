@@ -48,7 +48,7 @@ RegistrationSession::CellResult RegistrationSession::setCell(int row, int column
     // The commit runs even when the cell shows the same text: a time typed again is carried
     // down over the rows below once more.
     const bool changed = editMeal(name, [&](Registration::Meal& meal) {
-        commit = MealEditor::commitCell(meal, row, column, text, &message);
+        commit = MealEditor::commitTyped(meal, row, column, text, &message);
     });
     switch (commit) {
     case MealEditor::Commit::ReadOnly:

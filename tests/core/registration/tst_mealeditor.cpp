@@ -61,7 +61,7 @@ void TestMealEditor::commitAmount() {
     Registration reg;
     reg.row(0, 0, 1) = foodRow(50, enhetsvikt);
     QString message;
-    QCOMPARE(int(MealEditor::commitCell(reg.meal(0, 0), 1, column, text, &message)), commit);
+    QCOMPARE(int(MealEditor::commitTyped(reg.meal(0, 0), 1, column, text, &message)), commit);
     QCOMPARE(reg.row(0, 0, 1).gram, gram);
     QCOMPARE(message.isEmpty(), commit == int(MealEditor::Commit::Changed));
 }
@@ -69,7 +69,7 @@ void TestMealEditor::commitAmount() {
 void TestMealEditor::amountOfAnEmptyRow() {
     Registration reg;
     for (int column : {int(MealEditor::Antal), int(MealEditor::Gram)}) {
-        QCOMPARE(MealEditor::commitCell(reg.meal(0, 0), 1, column, QStringLiteral("100")),
+        QCOMPARE(MealEditor::commitTyped(reg.meal(0, 0), 1, column, QStringLiteral("100")),
                  MealEditor::Commit::NoRow);
         QVERIFY(reg.row(0, 0, 1) == MealRow());
     }
@@ -85,7 +85,7 @@ void TestMealEditor::readOnlyColumns() {
     QFETCH(int, column);
     Registration reg;
     reg.row(0, 0, 1) = foodRow(50, 100);
-    QCOMPARE(MealEditor::commitCell(reg.meal(0, 0), 1, column, QStringLiteral("5")),
+    QCOMPARE(MealEditor::commitTyped(reg.meal(0, 0), 1, column, QStringLiteral("5")),
              MealEditor::Commit::ReadOnly);
     QCOMPARE(reg.row(0, 0, 1).gram, 50.0f);
     QCOMPARE(reg.row(0, 0, 1).livsmedel, QStringLiteral("Mjölk fett 3%"));
@@ -96,7 +96,7 @@ void TestMealEditor::clockTimeCarriesDown() {
     Registration reg;
     for (int r = 1; r <= 6; ++r)
         reg.row(0, 0, r) = foodRow(10, 10);
-    QCOMPARE(MealEditor::commitCell(reg.meal(0, 0), 3, 4, QStringLiteral("08:30")),
+    QCOMPARE(MealEditor::commitTyped(reg.meal(0, 0), 3, 4, QStringLiteral("08:30")),
              MealEditor::Commit::Changed);
     for (int r = 1; r <= 2; ++r) {
         QCOMPARE(reg.row(0, 0, r).klockan, QString());
@@ -107,14 +107,14 @@ void TestMealEditor::clockTimeCarriesDown() {
         QCOMPARE(reg.row(0, 0, r).tidslot, 34);
     }
     // A later time further down holds from there on; the rows above keep theirs.
-    MealEditor::commitCell(reg.meal(0, 0), 5, 4, QStringLiteral("12:00"));
+    MealEditor::commitTyped(reg.meal(0, 0), 5, 4, QStringLiteral("12:00"));
     QCOMPARE(reg.row(0, 0, 4).klockan, QStringLiteral("08:30"));
     QCOMPARE(reg.row(0, 0, 5).klockan, QStringLiteral("12:00"));
     QCOMPARE(reg.row(0, 0, 99).tidslot, 48);
-    MealEditor::commitCell(reg.meal(0, 0), 6, 4, QStringLiteral("kväll"));
+    MealEditor::commitTyped(reg.meal(0, 0), 6, 4, QStringLiteral("kväll"));
     QCOMPARE(reg.row(0, 0, 6).tidslot, 96);
     // Blanks around a typed time are no part of it.
-    MealEditor::commitCell(reg.meal(0, 0), 6, 4, QStringLiteral(" 18:45 "));
+    MealEditor::commitTyped(reg.meal(0, 0), 6, 4, QStringLiteral(" 18:45 "));
     QCOMPARE(reg.row(0, 0, 6).klockan, QStringLiteral("18:45"));
     QCOMPARE(reg.row(0, 0, 6).tidslot, 75);
 }
