@@ -1,17 +1,16 @@
 #include "core/AppState.h"
 #include "core/DataFolder.h"
 #include "ui/QtDialogs.h"
+#include "ui/SwedishQtTranslation.h"
 #include "ui/app/TForm1.h"
 #include "ui/app/WindowSet.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -19,13 +18,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Vexamat"));
     QApplication::setApplicationVersion(QStringLiteral("0.1"));
 
-    // Qt's own dialogs in Swedish, from whichever of Qt's Swedish catalogues is installed.
-    QTranslator qtTranslator;
-    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    // Qt's own dialogs, buttons and menus in Swedish.
+    if (!vexamat::SwedishQtTranslation::install(app))
+        qWarning("Vexamat: the Swedish texts for Qt's dialogs could not be loaded");
     const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
-    if (qtTranslator.load(swedish, QStringLiteral("qtbase"), QStringLiteral("_"), translations) ||
-        qtTranslator.load(swedish, QStringLiteral("qt"), QStringLiteral("_"), translations))
-        QApplication::installTranslator(&qtTranslator);
     QLocale::setDefault(swedish);
 
     QCommandLineParser parser;

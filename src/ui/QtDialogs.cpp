@@ -33,7 +33,7 @@ Dialogs::Answer QtDialogs::question(QWidget* parent, const QString& text, Button
     if (buttons == Buttons::YesNoCancel)
         standard |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Information, caption(), text, standard, parent);
-    // Debian ships no Swedish translation of Qt's standard buttons: name them here.
+    // The described button texts, whichever translation of Qt's standard buttons is loaded.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Nej"));
     if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
@@ -61,12 +61,14 @@ std::optional<QString> QtDialogs::inputText(QWidget* parent, const QString& capt
 
 QString QtDialogs::openFileName(QWidget* parent, const QString& title, const QString& dir,
                                 const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, dir, filter);
+    return QFileDialog::getOpenFileName(parent, title, dir, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                 const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, dir, filter);
+    return QFileDialog::getSaveFileName(parent, title, dir, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 } // namespace vexamat

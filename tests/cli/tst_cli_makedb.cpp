@@ -1,20 +1,26 @@
+#include "support/CliRunner.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace vexamat;
+
+namespace {
+
+int run(const QStringList& args, QString* err) {
+    const CliRunner::Result r = CliRunner::run(args);
+    *err = r.err();
+    if (!r.problem.isEmpty())
+        qWarning("%s", qPrintable(r.problem));
+    return r.exitCode;
+}
+
+} // namespace
+
 class TstCliMakeDb : public QObject {
     Q_OBJECT
-private:
-    static int run(const QStringList& args, QString* err) {
-        QProcess p;
-        p.start(QStringLiteral(VEXAMAT_CLI), args);
-        p.waitForFinished(60000);
-        *err = QString::fromUtf8(p.readAllStandardError());
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    }
-
 private Q_SLOTS:
     void buildsTheBundledData() {
         QTemporaryDir out;

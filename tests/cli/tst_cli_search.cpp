@@ -1,6 +1,6 @@
+#include "support/CliRunner.h"
 #include "support/TempDataFolder.h"
 
-#include <QProcess>
 #include <QTest>
 
 using namespace vexamat;
@@ -11,14 +11,6 @@ private Q_SLOTS:
     void printsTheFoodListLines_data();
     void printsTheFoodListLines();
     void noTextIsAUsageError();
-
-private:
-    static QProcess* run(const QStringList& arguments) {
-        auto* process = new QProcess;
-        process->start(QStringLiteral(VEXAMAT_CLI), arguments);
-        process->waitForFinished(60000);
-        return process;
-    }
 };
 
 void TestCliSearch::printsTheFoodListLines_data() {
@@ -43,16 +35,17 @@ void TestCliSearch::printsTheFoodListLines_data() {
 void TestCliSearch::printsTheFoodListLines() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, output);
-    const std::unique_ptr<QProcess> process(
-        run(arguments + QStringList{QStringLiteral("--data"), TempDataFolder::builtData()}));
-    QCOMPARE(process->exitCode(), 0);
-    QCOMPARE(process->readAllStandardOutput(), output);
+    const CliRunner::Result r = CliRunner::run(
+        arguments + QStringList{QStringLiteral("--data"), TempDataFolder::builtData()});
+    QVERIFY2(r.problem.isEmpty(), qPrintable(r.problem));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.standardOutput, output);
 }
 
 void TestCliSearch::noTextIsAUsageError() {
-    const std::unique_ptr<QProcess> process(run({QStringLiteral("search")}));
-    QCOMPARE(process->exitCode(), 2);
-    QVERIFY(process->readAllStandardOutput().isEmpty());
+    const CliRunner::Result r = CliRunner::run({QStringLiteral("search")});
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.standardOutput.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCliSearch)

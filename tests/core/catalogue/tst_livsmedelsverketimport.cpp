@@ -1,10 +1,10 @@
-#include "XlsxFixture.h"
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/LivsmedelsverketImport.h"
 #include "core/catalogue/NutrientNames.h"
 #include "core/catalogue/TableSchema.h"
 #include "core/catalogue/VexamatDatabase.h"
 #include "support/TempDataFolder.h"
+#include "support/XlsxFixture.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,5 +1,6 @@
 #include "core/analysis/ResultChartBuilder.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultCharts.h"
 #include "ui/analysis/Tformnvval.h"
@@ -11,12 +12,14 @@
 #include <QAction>
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHorizontalStackedBarSeries>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -30,6 +33,8 @@
 #include <QTest>
 #include <QToolButton>
 #include <QValueAxis>
+
+#include <algorithm>
 
 using namespace vexamat;
 
@@ -57,9 +62,40 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void click(QAbstractButton* button) {
-    QVERIFY(button);
-    QTest::mouseClick(button, Qt::LeftButton);
+// The meal buttons, breakfast first.
+QString mealButton(int meal) {
+    static const char* const names[9] = {"SpeedButton1",  "SpeedButton2",  "SpeedButton3",
+                                         "SpeedButton4",  "SpeedButton12", "SpeedButton13",
+                                         "SpeedButton14", "SpeedButton15", "SpeedButton16"};
+    return QString::fromLatin1(names[meal]);
+}
+
+// The data behind the bar chart and the pies: the one place these tests read the main
+// window's internals.
+ResultCharts* resultChartsOf(TForm1* form) {
+    return form->resultCharts();
+}
+
+// Reads the remembered layout again, as the next start does.
+void restoreLayout(TForm1* form) {
+    form->restoreLayout();
+}
+
+// Types text into a cell of a table as a user does: a click, F2, the text over the old, Return.
+void typeIntoCell(QTableWidget* grid, int row, int column, const QString& text) {
+    QVERIFY(grid);
+    clickCell(grid, row, column);
+    QTest::keyClick(grid, Qt::Key_F2);
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* open : grid->viewport()->findChildren<QLineEdit*>()) {
+        if (open->isVisible())
+            editor = open;
+    }
+    QVERIFY2(editor, qPrintable(grid->objectName()));
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    typeText(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(grid->item(row, column)->text(), text); // committed queued
 }
 
 // Values of every bar set at one bar (counted from the top), by set name.
@@ -81,17 +117,29 @@ private:
     std::unique_ptr<MainWindowFixture> f;
     TForm1* form() const { return f->form(); }
     AppState& state() const { return *f->state; }
-    ResultCharts* charts() const { return form()->resultCharts(); }
+    ResultCharts* charts() const { return resultChartsOf(form()); }
+    QChart* barChart() const {
+        return child<QChartView>(form(), QStringLiteral("ChartStapel"))->chart();
+    }
+    QToolButton* mealButtonAt(int meal) const {
+        return child<QToolButton>(form(), mealButton(meal));
+    }
+    void click(const char* name) { clickButton(form(), QString::fromLatin1(name)); }
 
+    // Chooses the nutrients in their window, opened from the menu, and closes it with OK.
     void selectOnly(std::initializer_list<int> numbers) {
+        triggerAction(form(), QStringLiteral("Vljnringsmnen1"));
         Tformnvval* w = f->windows().formnvval;
+        QVERIFY(w->isVisible());
         for (int no = 15; no <= 86; ++no) {
-            if (QCheckBox* b = w->box(no))
-                b->setChecked(false);
+            QCheckBox* b = w->box(no);
+            if (b &&
+                b->isChecked() != (std::find(numbers.begin(), numbers.end(), no) != numbers.end()))
+                clickButton(b);
         }
         for (int no : numbers)
-            w->box(no)->setChecked(true);
-        click(w->Button1);
+            QVERIFY(w->box(no)->isChecked());
+        clickButton(w, QStringLiteral("Button1"));
     }
 
     // Protein need 60 g; breakfast 15 g and lunch 18 g of protein on day 1, 30 g on day 3.
@@ -113,49 +161,55 @@ private Q_SLOTS:
         f = std::make_unique<MainWindowFixture>();
         QCOMPARE(f->startResult(), WindowSet::Result::Ok);
         form()->resize(837, 760);
-        click(form()->ButtonEnklare);
+        form()->show();
+        click("ButtonEnklare");
     }
     void cleanup() { f.reset(); }
 
     void extendedLayoutIsRemembered() {
-        QCOMPARE(form()->ButtonEnklare->text(), QStringLiteral("Visa enklare version."));
-        QVERIFY(form()->Normer->menuAction()->isVisible());
-        QVERIFY(form()->Register->menuAction()->isVisible());
-        QVERIFY(form()->Vljnringsmnen1->isVisible());
-        QVERIFY(form()->findChild<QAction*>("Instllningar1")->isVisible());
-        QVERIFY(!form()->SpeedButton9->isHidden());
-        QVERIFY(!form()->ChartStapel->isHidden());
+        auto* enklare = child<QPushButton>(form(), QStringLiteral("ButtonEnklare"));
+        auto* chart = child<QChartView>(form(), QStringLiteral("ChartStapel"));
+        auto* viewButton = child<QToolButton>(form(), QStringLiteral("SpeedButton9"));
+        auto* normer = child<QMenu>(form(), QStringLiteral("Normer1"));
+        QCOMPARE(enklare->text(), QStringLiteral("Visa enklare version."));
+        QVERIFY(normer->menuAction()->isVisible());
+        QVERIFY(child<QMenu>(form(), QStringLiteral("Register1"))->menuAction()->isVisible());
+        QVERIFY(child<QAction>(form(), QStringLiteral("Vljnringsmnen1"))->isVisible());
+        QVERIFY(child<QAction>(form(), QStringLiteral("Instllningar1"))->isVisible());
+        QVERIFY(!viewButton->isHidden());
+        QVERIFY(!chart->isHidden());
         QCOMPARE(readAll(f->data.filePath("visning.txt")), QByteArray("ut\xf6kad\r\n"));
 
-        click(form()->ButtonEnklare);
-        QCOMPARE(form()->ButtonEnklare->text(), QStringLiteral("Visa fler funktioner."));
-        QVERIFY(!form()->Normer->menuAction()->isVisible());
-        QVERIFY(form()->ChartStapel->isHidden());
-        QVERIFY(form()->SpeedButton9->isHidden());
+        click("ButtonEnklare");
+        QCOMPARE(enklare->text(), QStringLiteral("Visa fler funktioner."));
+        QVERIFY(!normer->menuAction()->isVisible());
+        QVERIFY(chart->isHidden());
+        QVERIFY(viewButton->isHidden());
         QCOMPARE(readAll(f->data.filePath("visning.txt")), QByteArray("enkel\r\n"));
-        QVERIFY(!form()->MemoHelp->isHidden());
-        QVERIFY(!form()->MemoHelp->geometry().intersects(form()->ButtonEnklare->geometry()));
+        auto* help = child<QPlainTextEdit>(form(), QStringLiteral("MemoHelp"));
+        QVERIFY(!help->isHidden());
+        QVERIFY(!help->geometry().intersects(enklare->geometry()));
 
         // The next run starts as the last one ended.
         f->data.write("visning.txt", "ut\xf6kad\r\n");
-        form()->restoreLayout();
-        QCOMPARE(form()->ButtonEnklare->text(), QStringLiteral("Visa enklare version."));
-        QVERIFY(!form()->ChartStapel->isHidden());
+        restoreLayout(form());
+        QCOMPARE(enklare->text(), QStringLiteral("Visa enklare version."));
+        QVERIFY(!chart->isHidden());
     }
 
     void barsInTheThreeViews() {
         selectOnly({15, 19});
         addFoods();
-        QCOMPARE(form()->ComboBox1->itemText(0), QStringLiteral("DAG1"));
-        QCOMPARE(form()->ComboBox1->itemText(1), QStringLiteral("dag2"));
-        QCOMPARE(form()->ComboBox1->itemText(2), QStringLiteral("DAG3"));
-        QVERIFY(form()->mealButtons[0]->font().bold());
-        QVERIFY(!form()->mealButtons[2]->font().bold());
+        auto* days = child<QComboBox>(form(), QStringLiteral("ComboBox1"));
+        QCOMPARE(days->itemText(0), QStringLiteral("DAG1"));
+        QCOMPARE(days->itemText(1), QStringLiteral("dag2"));
+        QCOMPARE(days->itemText(2), QStringLiteral("DAG3"));
+        QVERIFY(mealButtonAt(0)->font().bold());
+        QVERIFY(!mealButtonAt(2)->font().bold());
 
         // Breakfast: 15 g protein against 25 % of 60 g, one segment per food row.
         QCOMPARE(charts()->labels(), (QStringList{"Energi    800kJ", "Protein   15.0g"}));
-        QCOMPARE(form()->ChartStapel->chart()->title(),
-                 QStringLiteral("Näring i % av behovet för Frukost DAG1"));
+        QCOMPARE(barChart()->title(), QStringLiteral("Näring i % av behovet för Frukost DAG1"));
         QMap<QString, qreal> protein = segmentsOf(charts(), 1);
         QCOMPARE(protein.size(), 2);
         QCOMPARE(qRound(protein["Series1"] * 1000), qRound(10.0 / 60 * 100 / 0.25 * 1000));
@@ -172,7 +226,7 @@ private Q_SLOTS:
         state().registration.row(0, 0, 1).gram = 200;
         form()->Recalculate();
 
-        click(form()->SpeedButton10);
+        click("SpeedButton10");
         QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   33.0g"));
         protein = segmentsOf(charts(), 1);
         QCOMPARE(protein.keys(), (QStringList{"Series1", "Series2"}));
@@ -180,10 +234,9 @@ private Q_SLOTS:
         QCOMPARE(qRound(protein["Series2"] * 1000), 30000);
         QVERIFY(f->windows().FormDagFarger->isHidden());
 
-        click(form()->SpeedButton11);
+        click("SpeedButton11");
         QVERIFY(!f->windows().FormDagFarger->isHidden());
-        QCOMPARE(form()->ChartStapel->chart()->title(),
-                 QStringLiteral("Näring i % av dagsbehovet för perioden"));
+        QCOMPARE(barChart()->title(), QStringLiteral("Näring i % av dagsbehovet för perioden"));
         // Two days with intake: (33 + 30) / 2 = 31.5 g, 52.5 % of the need.
         QCOMPARE(charts()->labels().at(1), QStringLiteral("Protein   31.5g"));
         protein = segmentsOf(charts(), 1);
@@ -192,46 +245,50 @@ private Q_SLOTS:
         QCOMPARE(qRound((protein["Series1"] + protein["Series3"]) * 100), 5250);
 
         // The days window chooses the lunches.
-        click(f->windows().FormDagFarger->findChild<QRadioButton*>("RadioGroup1Item2"));
-        QCOMPARE(form()->ChartStapel->chart()->title(),
+        clickButton(f->windows().FormDagFarger, QStringLiteral("RadioGroup1Item2"));
+        QCOMPARE(barChart()->title(),
                  QStringLiteral("Näring för Lunch under perioden i % av behovet."));
 
-        click(form()->ButtonProcent);
-        QCOMPARE(form()->ButtonProcent->text(), QStringLiteral("Värde"));
+        auto* procent = child<QPushButton>(form(), QStringLiteral("ButtonProcent"));
+        click("ButtonProcent");
+        QCOMPARE(procent->text(), QStringLiteral("Värde"));
         QVERIFY(charts()->labels().at(1).endsWith(QLatin1String("%")));
-        click(form()->ButtonProcent);
-        QCOMPARE(form()->ButtonProcent->text(), QStringLiteral("%"));
+        click("ButtonProcent");
+        QCOMPARE(procent->text(), QStringLiteral("%"));
     }
 
     void missingValuesMode() {
         selectOnly({19, 65});
         addFoods();
-        click(form()->SpeedButton8);
-        QCOMPARE(form()->ChartStapel->chart()->title(),
+        click("SpeedButton8");
+        QCOMPARE(barChart()->title(),
                  QStringLiteral("Antal livsmedel som saknar näringsuppgift Frukost DAG1"));
         QCOMPARE(charts()->labels(), (QStringList{"Protein   0 st", "Selen   1 st"}));
         QCOMPARE(segmentsOf(charts(), 1)["Series1"], 10.0);
         QVERIFY(!charts()->valueAxis()->labelsVisible());
-        QCOMPARE(form()->SpeedButton8->palette().color(QPalette::ButtonText), QColor(Qt::red));
+        auto* missing = child<QToolButton>(form(), QStringLiteral("SpeedButton8"));
+        QCOMPARE(missing->palette().color(QPalette::ButtonText), QColor(Qt::red));
 
-        click(form()->SpeedButton5);
+        click("SpeedButton5");
         QVERIFY(charts()->valueAxis()->labelsVisible());
-        click(form()->mealButtons[1]);
-        QCOMPARE(form()->SpeedButton8->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
+        clickButton(form(), mealButton(1));
+        QCOMPARE(missing->palette().color(QPalette::ButtonText), QColor(0, 0, 0x80));
     }
 
     void zoom() {
+        // "Zoom +" shows after "Zoom -".
         QCOMPARE(charts()->maximum(), 200.0);
-        click(form()->Button1);
-        click(form()->Button1);
+        click("Button1");
+        click("Button1");
         QCOMPARE(charts()->maximum(), 400.0);
-        QVERIFY(!form()->Button2->isHidden());
-        click(form()->Button2);
-        click(form()->Button2);
-        QVERIFY(!form()->Button2->isHidden());
-        click(form()->Button2);
+        auto* zoomIn = child<QPushButton>(form(), QStringLiteral("Button2"));
+        QVERIFY(!zoomIn->isHidden());
+        click("Button2");
+        click("Button2");
+        QVERIFY(!zoomIn->isHidden());
+        click("Button2");
         QCOMPARE(charts()->maximum(), 100.0);
-        QVERIFY(form()->Button2->isHidden());
+        QVERIFY(zoomIn->isHidden());
         // A recalculation keeps the zoom.
         form()->Recalculate();
         QCOMPARE(charts()->maximum(), 100.0);
@@ -241,72 +298,77 @@ private Q_SLOTS:
         selectOnly({15, 16, 17, 19, 20, 21, 22, 23, 24, 25, 26,
                     27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37});
         form()->resize(837, 760);
-        const int height = form()->ChartStapel->height();
+        const int height = child<QChartView>(form(), QStringLiteral("ChartStapel"))->height();
         const int perPage = ResultChartBuilder::FitBarsPerPage(height, 22);
         QVERIFY(perPage > 1 && perPage < 22);
         QCOMPARE(charts()->barsPerPage(), perPage);
-        QScrollBar* pages = form()->ScrollBarStapel;
+        auto* pages = child<QScrollBar>(form(), QStringLiteral("ScrollBarStapel"));
         QVERIFY(pages->isEnabled());
         QCOMPARE(pages->maximum(), 22 - perPage);
         // The first page starts with kJ at the top; scrolling to the end shows the last bars.
         QCOMPARE(charts()->categoryAxis()->max(), charts()->categoryAxis()->categories().last());
-        pages->setValue(pages->maximum());
+        pages->setFocus();
+        QTest::keyClick(pages, Qt::Key_End);
+        QCOMPARE(pages->value(), pages->maximum());
         QCOMPARE(charts()->categoryAxis()->min(), charts()->categoryAxis()->categories().first());
         QVERIFY(charts()->labels().last().startsWith(QLatin1String("Magnes ")));
     }
 
     void energyPies() {
         addFoods();
-        click(form()->SpeedButton6);
-        QVERIFY(form()->ChartStapel->isHidden());
-        QVERIFY(!form()->ChartEnergi->isHidden());
-        QVERIFY(!form()->CheckboxAlkohol->isHidden());
+        click("SpeedButton6");
+        QVERIFY(child<QChartView>(form(), QStringLiteral("ChartStapel"))->isHidden());
+        QVERIFY(!child<QChartView>(form(), QStringLiteral("ChartEnergi"))->isHidden());
+        QVERIFY(!child<QCheckBox>(form(), QStringLiteral("CheckboxAlkohol"))->isHidden());
         QStringList labels;
         for (QPieSlice* s : charts()->actualPie()->slices())
             labels << s->label();
         QCOMPARE(labels, (QStringList{"Prot 100%", "Fett 0%", "Kolh 0%"}));
         QCOMPARE(charts()->idealPie()->slices().size(), 3);
-        click(form()->CheckboxAlkohol);
+        click("CheckboxAlkohol");
         QCOMPARE(state().AlcoholFactor, 0);
     }
 
     void mealWithoutShareShowsTheNote() {
         addFoods();
-        click(form()->mealButtons[4]);
-        QVERIFY(!form()->MemoStapel->isHidden());
-        QVERIFY(form()->MemoStapel->toPlainText().startsWith(
+        auto* note = child<QPlainTextEdit>(form(), QStringLiteral("MemoStapel"));
+        clickButton(form(), mealButton(4));
+        QVERIFY(!note->isHidden());
+        QVERIFY(note->toPlainText().startsWith(
             QStringLiteral("För att få staplar måste du ange hur stor")));
-        click(form()->mealButtons[0]);
-        QVERIFY(form()->MemoStapel->isHidden());
+        clickButton(form(), mealButton(0));
+        QVERIFY(note->isHidden());
     }
 
     void wholeDayMode() {
-        form()->findChild<QAction*>("Instllningar1")->trigger();
+        triggerAction(form(), QStringLiteral("Instllningar1"));
         TFormInst* inst = f->windows().FormInst;
         QVERIFY(!inst->isHidden());
-        inst->findChild<QRadioButton*>("RadioGroup1Item1")->click();
+        clickButton(inst, QStringLiteral("RadioGroup1Item1"));
         QVERIFY(state().settings.WholeDayMode);
-        QCOMPARE(form()->mealButtons[0]->text(), QStringLiteral("Hela dagen"));
-        QCOMPARE(form()->mealButtons[0]->width(), 374);
+        QCOMPARE(mealButtonAt(0)->text(), QStringLiteral("Hela dagen"));
+        QCOMPARE(mealButtonAt(0)->width(), 374);
         for (int m = 1; m < 9; ++m)
-            QVERIFY(form()->mealButtons[m]->isHidden());
+            QVERIFY(mealButtonAt(m)->isHidden());
         QCOMPARE(state().settings.MealShare[0], 1.0f);
-        QCOMPARE(form()->ChartStapel->chart()->title(),
-                 QStringLiteral("Näring i % av behovet för Hela dag1"));
+        QCOMPARE(barChart()->title(), QStringLiteral("Näring i % av behovet för Hela dag1"));
 
-        inst->findChild<QRadioButton*>("RadioGroup1Item0")->click();
-        QCOMPARE(form()->mealButtons[0]->text(), QStringLiteral("Frukost"));
-        QCOMPARE(form()->mealButtons[0]->width(), 46);
-        QVERIFY(!form()->mealButtons[8]->isHidden());
+        clickButton(inst, QStringLiteral("RadioGroup1Item0"));
+        QCOMPARE(mealButtonAt(0)->text(), QStringLiteral("Frukost"));
+        QCOMPARE(mealButtonAt(0)->width(), 46);
+        QVERIFY(!mealButtonAt(8)->isHidden());
         QCOMPARE(state().settings.MealShare[1], 0.3f);
     }
 
     void applySettings() {
+        triggerAction(form(), QStringLiteral("Instllningar1"));
         TFormInst* inst = f->windows().FormInst;
-        inst->StringGrid1->item(0, 0)->setText(QStringLiteral("20"));
-        inst->StringGrid1->item(3, 0)->setText(QStringLiteral("20"));
-        inst->StringGrid2->item(3, 0)->setText(QStringLiteral("12,5"));
-        click(inst->Button1);
+        auto* shares = child<QTableWidget>(inst, QStringLiteral("StringGrid1"));
+        typeIntoCell(shares, 0, 0, QStringLiteral("20"));
+        typeIntoCell(shares, 3, 0, QStringLiteral("20"));
+        typeIntoCell(child<QTableWidget>(inst, QStringLiteral("StringGrid2")), 3, 0,
+                     QStringLiteral("12,5"));
+        clickButton(inst, QStringLiteral("Button1"));
         QCOMPARE(state().settings.MealShare[0], 0.2f);
         QCOMPARE(state().norm.NormEnergyShare[4], 12.5f);
         QCOMPARE(readAll(f->data.filePath("vexamat.para")),
@@ -316,8 +378,9 @@ private Q_SLOTS:
         // A file that cannot be written: the settings still apply and the user is told.
         QFile::remove(f->data.filePath("vexamat.para"));
         QVERIFY(QDir(f->data.path()).mkdir("vexamat.para"));
-        inst->StringGrid1->item(0, 0)->setText(QStringLiteral("10"));
-        click(inst->Button1);
+        triggerAction(form(), QStringLiteral("Instllningar1"));
+        typeIntoCell(shares, 0, 0, QStringLiteral("10"));
+        clickButton(inst, QStringLiteral("Button1"));
         QCOMPARE(state().settings.MealShare[0], 0.1f);
         QCOMPARE(f->dialogs.messages.size(), 1);
         QVERIFY(f->dialogs.messages[0].contains(QStringLiteral("vexamat.para")));
@@ -341,23 +404,20 @@ private Q_SLOTS:
         QCOMPARE(state().norm.ActiveNeed[slot(nutrient::Kj)], 9600.0f);
         state().norm.NormKind = kindBefore;
 
-        form()->findChild<QAction*>("Standardnormer1")->trigger();
+        triggerAction(form(), QStringLiteral("Standardnormer1"));
         TFormNorm* norm = f->windows().FormNorm;
         QVERIFY(!norm->isHidden());
-        QTableView* grid = norm->DBISAMDBGridNorm;
+        auto* grid = child<QTableView>(norm, QStringLiteral("DBISAMDBGridNorm"));
         QVERIFY(grid->isColumnHidden(16) && grid->isColumnHidden(2) && !grid->isColumnHidden(14));
-        QCOMPARE(norm->DataSourceNorm->headerData(18, Qt::Horizontal).toString(), "Prot g");
+        QAbstractItemModel* norms = grid->model();
+        QCOMPARE(norms->headerData(18, Qt::Horizontal).toString(), "Prot g");
         int row = -1;
-        for (int r = 0; r < norm->DataSourceNorm->rowCount(); ++r) {
-            if (norm->DataSourceNorm->index(r, 0).data().toInt() == 2)
+        for (int r = 0; r < norms->rowCount(); ++r) {
+            if (norms->index(r, 0).data().toInt() == 2)
                 row = r;
         }
         QVERIFY(row >= 0);
-        const QModelIndex cell = norm->DataSourceNorm->index(row, 1);
-        grid->scrollTo(cell);
-        const QPoint centre = grid->visualRect(cell).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+        doubleClickCell(grid, row, 1);
 
         QCOMPARE(f->dialogs.messages, messages);
         QCOMPARE(state().norm.NormNumber, 2);
@@ -368,13 +428,16 @@ private Q_SLOTS:
         QCOMPARE(state().norm.NormLabel, QStringLiteral("Norm: Män 15-18 år   2868 kcal/dag"));
         QVERIFY(norm->isHidden());
         // The ideal shares of the new norm in the settings window.
-        QCOMPARE(f->windows().FormInst->StringGrid2->item(0, 0)->text(), QStringLiteral("15"));
+        QCOMPARE(child<QTableWidget>(f->windows().FormInst, QStringLiteral("StringGrid2"))
+                     ->item(0, 0)
+                     ->text(),
+                 QStringLiteral("15"));
     }
 
     void chooseNormWithTheKeyboard() {
-        form()->findChild<QAction*>("Standardnormer1")->trigger();
+        triggerAction(form(), QStringLiteral("Standardnormer1"));
         TFormNorm* norm = f->windows().FormNorm;
-        QTableView* grid = norm->DBISAMDBGridNorm;
+        auto* grid = child<QTableView>(norm, QStringLiteral("DBISAMDBGridNorm"));
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Down); // from row 12 to row 13
         QTest::keyClick(grid, Qt::Key_Return);
@@ -385,23 +448,27 @@ private Q_SLOTS:
     }
 
     void editingTheNormTableNeedsThePassword() {
+        triggerAction(form(), QStringLiteral("Standardnormer1"));
         TFormNorm* norm = f->windows().FormNorm;
+        auto* memo = child<QPlainTextEdit>(norm, QStringLiteral("Memo2"));
         f->dialogs.queueInput(QStringLiteral("fel"));
-        click(norm->Button1);
+        clickButton(norm, QStringLiteral("Button1"));
         QCOMPARE(f->dialogs.messages, QStringList{"Fel lösenord!"});
         QCOMPARE(f->dialogs.prompts, QStringList{"Ange KORPRAM lösenord|LÖSENORD"});
-        QVERIFY(norm->Memo2->isHidden());
+        QVERIFY(memo->isHidden());
         f->dialogs.queueInput(std::nullopt);
-        click(norm->Button1);
+        clickButton(norm, QStringLiteral("Button1"));
         QCOMPARE(f->dialogs.messages.size(), 1);
         f->dialogs.queueInput(QStringLiteral("korpram"));
-        click(norm->Button1);
-        QVERIFY(!norm->Memo2->isHidden());
-        QVERIFY(norm->Button1->isHidden());
-        QVERIFY(norm->DBISAMDBGridNorm->editTriggers() != QAbstractItemView::NoEditTriggers);
+        clickButton(norm, QStringLiteral("Button1"));
+        QVERIFY(!memo->isHidden());
+        QVERIFY(child<QPushButton>(norm, QStringLiteral("Button1"))->isHidden());
+        QVERIFY(child<QTableView>(norm, QStringLiteral("DBISAMDBGridNorm"))->editTriggers() !=
+                QAbstractItemView::NoEditTriggers);
     }
 
     void nutrientSelection() {
+        triggerAction(form(), QStringLiteral("Vljnringsmnen1"));
         Tformnvval* w = f->windows().formnvval;
         QCOMPARE(w->findChildren<QCheckBox*>().size(), 71);
         QCOMPARE(w->box(63)->text(), QStringLiteral("F226, dekosahexaensyra"));
@@ -411,20 +478,22 @@ private Q_SLOTS:
 
         // Saving a group, then fetching it back after another choice.
         for (int no = 15; no <= 86; ++no) {
-            if (QCheckBox* b = w->box(no))
-                b->setChecked(no == 15 || no == 16);
+            QCheckBox* b = w->box(no);
+            if (b && b->isChecked() != (no == 15 || no == 16))
+                clickButton(b);
         }
         const QString group = f->data.filePath("energi.txt");
         f->dialogs.queueFileName(group);
-        click(w->Button2);
+        clickButton(w, QStringLiteral("Button2"));
         QCOMPARE(readAll(f->data.filePath("energi.nvval")), QByteArray("15\r\n16\r\n"));
-        w->box(38)->setChecked(true);
-        click(w->Button1);
+        clickButton(w->box(38));
+        clickButton(w, QStringLiteral("Button1"));
         QCOMPARE(readAll(f->data.filePath("nvval.txt")), QByteArray("15\r\n16\r\n38\r\n"));
         QCOMPARE(charts()->labels().size(), 3);
 
+        triggerAction(form(), QStringLiteral("Vljnringsmnen1"));
         f->dialogs.queueFileName(f->data.filePath("energi.nvval"));
-        click(w->Button3);
+        clickButton(w, QStringLiteral("Button3"));
         QVERIFY(!w->box(38)->isChecked());
         w->close(); // closing keeps the fetched group, as OK does
         QCOMPARE(readAll(f->data.filePath("nvval.txt")), QByteArray("15\r\n16\r\n"));

@@ -1,4 +1,5 @@
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
 #include "ui/app/TFormHelp.h"
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,6 +39,11 @@ bool gridIsEmpty(QTableWidget* grid) {
     return true;
 }
 
+// The main window's food list as data: the one look at the window's internals here.
+QStringList shownCompanions(TForm1* form) {
+    return form->foodList().companions;
+}
+
 MealRow someFood() {
     MealRow r;
     r.kod = QStringLiteral("8_101");
@@ -60,13 +67,13 @@ private Q_SLOTS:
         QVERIFY2(f.dialogs.messages.isEmpty(), qPrintable(f.dialogs.messages.join('\n')));
         TForm1* form = f.form();
         QCOMPARE(form->size(), QSize(837, 571));
-        auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridMaltid"));
+        auto* grid = child<QTableWidget>(form, QStringLiteral("StringGridMaltid"));
         QVERIFY(grid);
         QCOMPARE(headings(grid), (QStringList{"Livsmedel", "Antal", "Enhet", "Gram", "klockan"}));
         QCOMPARE(grid->rowCount(), 99);
         QVERIFY(gridIsEmpty(grid));
-        QVERIFY(form->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->isChecked());
-        auto* day = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        QVERIFY(child<QToolButton>(form, QStringLiteral("SpeedButton1"))->isChecked());
+        auto* day = child<QComboBox>(form, QStringLiteral("ComboBox1"));
         QCOMPARE(day->count(), 21);
         QCOMPARE(day->currentText(), QStringLiteral("dag1"));
         QCOMPARE(day->itemText(20), QStringLiteral("dag21"));
@@ -75,17 +82,16 @@ private Q_SLOTS:
         QVERIFY(!f.state->StartingUp);
         QVERIFY(f.state->catalogue.DabasLoaded);
         // The food list shows the fruits of the main table and nothing else.
-        auto* list = form->findChild<QListWidget*>(QStringLiteral("ListBoxLivs"));
+        auto* list = child<QListWidget>(form, QStringLiteral("ListBoxLivs"));
         QVERIFY(list->count() > 5);
-        for (const QString& companion : form->foodList().companions) {
+        for (const QString& companion : shownCompanions(form)) {
             const QString kod = companion.section('{', 1).section('}', 0, 0);
             QVERIFY2(kod.startsWith(QStringLiteral("8_")), qPrintable(companion));
         }
-        auto* groups = form->findChild<QComboBox*>(QStringLiteral("ComboBoxSLVgrupp"));
+        auto* groups = child<QComboBox>(form, QStringLiteral("ComboBoxSLVgrupp"));
         QCOMPARE(groups->itemText(0), QStringLiteral(" Livsmedelsgrupper"));
         QVERIFY(groups->findText(QStringLiteral("Frukt")) > 0);
-        QCOMPARE(form->findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
-                 QStringLiteral("Sökord"));
+        QCOMPARE(child<QLineEdit>(form, QStringLiteral("Edit1"))->text(), QStringLiteral("Sökord"));
     }
 
     void everyWindowIsCreatedOnce() {
@@ -102,7 +108,7 @@ private Q_SLOTS:
         MainWindowFixture f;
         TForm1* form = f.form();
         const auto action = [form](const char* name) {
-            return form->findChild<QAction*>(QString::fromLatin1(name));
+            return child<QAction>(form, QString::fromLatin1(name));
         };
         QVERIFY(action("Nyberkning1")->isVisible());
         QCOMPARE(action("Hmtaberkning1")->text(), QStringLiteral("Hämta registrering"));
@@ -111,32 +117,30 @@ private Q_SLOTS:
         QVERIFY(!action("Utskrift21")->isVisible());
         QVERIFY(!action("namnsoek")->isVisible());
         QCOMPARE(action("namnsoek")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-        QVERIFY(!form->Normer->menuAction()->isVisible());
-        QVERIFY(!form->Register->menuAction()->isVisible());
+        QVERIFY(!child<QMenu>(form, QStringLiteral("Normer1"))->menuAction()->isVisible());
+        QVERIFY(!child<QMenu>(form, QStringLiteral("Register1"))->menuAction()->isVisible());
         QVERIFY(action("Nringstoppen1")->isVisible());
         QVERIFY(action("Copyright1")->isVisible());
         // The switch to the extended layout is the one analysis control a client sees.
-        QVERIFY(!form->findChild<QPushButton*>(QStringLiteral("ButtonEnklare"))->isHidden());
+        QVERIFY(!child<QPushButton>(form, QStringLiteral("ButtonEnklare"))->isHidden());
         for (const char* hidden : {"ButtonFavoriter", "ButtonSalt", "ButtonProcent"})
-            QVERIFY2(form->findChild<QPushButton*>(QString::fromLatin1(hidden))->isHidden(),
-                     hidden);
-        QCOMPARE(form->findChild<QPushButton*>(QStringLiteral("Button3"))->text(),
-                 QStringLiteral("OK"));
+            QVERIFY2(child<QPushButton>(form, QString::fromLatin1(hidden))->isHidden(), hidden);
+        QCOMPARE(child<QPushButton>(form, QStringLiteral("Button3"))->text(), QStringLiteral("OK"));
     }
 
     void helpButtonShowsInstructions() {
         MainWindowFixture f;
         f.form()->show();
-        QTest::mouseClick(f.form()->findChild<QPushButton*>(QStringLiteral("ButtonInstruktioner")),
-                          Qt::LeftButton);
+        clickButton(f.form(), QStringLiteral("ButtonInstruktioner"));
         QVERIFY(f.windows().FormHelp->isVisible());
-        QVERIFY(f.windows().FormHelp->Memo1->toPlainText().startsWith(QStringLiteral(
+        auto* memo = child<QPlainTextEdit>(f.windows().FormHelp, QStringLiteral("Memo1"));
+        QVERIFY(memo->toPlainText().startsWith(QStringLiteral(
             "- Sök upp livsmedel genom att skriva några bokstäver i sökrutan, t.ex. gröt.")));
     }
 
     void aboutBoxTellsDemoData() {
         MainWindowFixture f;
-        f.form()->Copyright1Click();
+        triggerAction(f.form(), QStringLiteral("Copyright1"));
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.first().contains(QStringLiteral("demodata")));
         QVERIFY(f.dialogs.messages.first().contains(QStringLiteral("import-livsmedelsverket")));
@@ -176,14 +180,14 @@ private Q_SLOTS:
         f.state->registration.row(0, 0, 1) = someFood();
         f.state->RegistrationChanged = true;
         f.dialogs.queueAnswer(Dialogs::Answer::Cancel);
-        f.form()->Nyberkning1Click();
+        triggerAction(f.form(), QStringLiteral("Nyberkning1"));
         QCOMPARE(
             f.dialogs.questions,
             QStringList{QStringLiteral("Vill du spara pågående registrering innan ny startas?")});
         QCOMPARE(f.state->registration.row(0, 0, 1).kod, QStringLiteral("8_101"));
         QVERIFY(f.state->RegistrationChanged);
         f.dialogs.queueAnswer(Dialogs::Answer::No);
-        f.form()->Nyberkning1Click();
+        triggerAction(f.form(), QStringLiteral("Nyberkning1"));
         QVERIFY(f.state->registration.row(0, 0, 1).isEmpty());
         QVERIFY(!f.state->RegistrationChanged);
     }
@@ -191,22 +195,21 @@ private Q_SLOTS:
     void copyAndPasteMeal() {
         MainWindowFixture f;
         TForm1* form = f.form();
-        form->Klistraindennamltid1Click();
+        triggerAction(form, QStringLiteral("Klistraindennamltid1"));
         QCOMPARE(f.dialogs.messages.last(), QStringLiteral("Ingen måltid finns att kopiera"));
         f.state->registration.row(0, 0, 1) = someFood();
-        form->Kopieradennamltid2Click();
+        triggerAction(form, QStringLiteral("Kopieradennamltid2"));
         QCOMPARE(f.dialogs.messages.last(),
                  QStringLiteral("Måltiden är nu lagrad och kan klistras in i en annan måltid."));
-        QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("SpeedButton2")),
-                          Qt::LeftButton);
+        clickButton(form, QStringLiteral("SpeedButton2"));
         QCOMPARE(f.state->CurrentMeal, 1);
-        form->Klistraindennamltid1Click();
+        triggerAction(form, QStringLiteral("Klistraindennamltid1"));
         QVERIFY(f.state->RegistrationChanged);
-        auto* grid = form->findChild<QTableWidget*>(QStringLiteral("StringGridMaltid"));
+        auto* grid = child<QTableWidget>(form, QStringLiteral("StringGridMaltid"));
         QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Äpple"));
         QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("1,0"));
         QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("150"));
-        auto* day = form->findChild<QComboBox*>(QStringLiteral("ComboBox1"));
+        auto* day = child<QComboBox>(form, QStringLiteral("ComboBox1"));
         QCOMPARE(day->itemText(0), QStringLiteral("DAG1"));
     }
 
@@ -218,12 +221,14 @@ private Q_SLOTS:
         f.state->catalogue.DabasFoods.clear();
         f.state->catalogue.DabasCount = 0;
         f.state->catalogue.DabasLoaded = false;
-        form->TimerDabasInlasning->start();
+        auto* timer = child<QTimer>(form, QStringLiteral("TimerDabasInlasning"));
+        timer->start();
         QTRY_VERIFY_WITH_TIMEOUT(f.state->catalogue.DabasLoaded, 3000);
         QCOMPARE(f.state->catalogue.DabasCount, count);
-        QVERIFY(!form->TimerDabasInlasning->isActive());
-        QVERIFY(!form->ComboBoxDabas->isHidden());
-        QVERIFY(form->ComboBoxDabas->count() > 1);
+        QVERIFY(!timer->isActive());
+        auto* brands = child<QComboBox>(form, QStringLiteral("ComboBoxDabas"));
+        QVERIFY(!brands->isHidden());
+        QVERIFY(brands->count() > 1);
     }
 
     void brokenNutrientNumberEndsTheProgram() {

@@ -1,8 +1,10 @@
 #include "core/AppState.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/app/TForm1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -22,11 +24,25 @@ using namespace vexamat;
 
 namespace {
 
-// Types text key by key, also å, ä and ö, which QTest::keyClicks cannot.
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
-                            Qt::NoModifier);
+// The meal buttons, breakfast first.
+QString mealButton(int meal) {
+    static const char* const names[9] = {"SpeedButton1",  "SpeedButton2",  "SpeedButton3",
+                                         "SpeedButton4",  "SpeedButton12", "SpeedButton13",
+                                         "SpeedButton14", "SpeedButton15", "SpeedButton16"};
+    return QString::fromLatin1(names[meal]);
+}
+
+// What the main window keeps without showing it: which list the food list shows, the last
+// search and the food a popup menu was opened on. The one place these tests read the
+// window's internals.
+QString listShows(TForm1* form) {
+    return form->ListShows;
+}
+QString lastSearch(TForm1* form) {
+    return form->LastSearch;
+}
+QString popupCode(TForm1* form) {
+    return form->PopupCode;
 }
 
 } // namespace
@@ -69,34 +85,40 @@ private Q_SLOTS:
 
 private:
     TForm1* form() { return m_fx->form(); }
-    QTableWidget* grid() { return form()->StringGridMaltid; }
-    QListWidget* list() { return form()->ListBoxLivs; }
+    QTableWidget* grid() { return child<QTableWidget>(form(), QStringLiteral("StringGridMaltid")); }
+    QListWidget* list() { return child<QListWidget>(form(), QStringLiteral("ListBoxLivs")); }
+    QLineEdit* searchBox() { return child<QLineEdit>(form(), QStringLiteral("Edit1")); }
+    QTimer* searchTimer() { return child<QTimer>(form(), QStringLiteral("Timer1")); }
+    QListWidget* units() { return child<QListWidget>(form(), QStringLiteral("ListBoxVikter")); }
     const MealRow& row(int r, int meal = -1) {
         return m_fx->state->registration.row(m_fx->state->CurrentDay,
                                              meal < 0 ? m_fx->state->CurrentMeal : meal, r);
     }
     void search(const QString& text) {
-        form()->Edit1->clear();
-        typeText(form()->Edit1, text);
-        QTRY_VERIFY(!form()->Timer1->isActive());
+        searchBox()->clear();
+        typeText(searchBox(), text);
+        QTRY_VERIFY(!searchTimer()->isActive());
     }
     // Searches and double-clicks the first line that is the named food.
     void addFood(const QString& text, const QString& name) {
         search(text);
         const QList<QListWidgetItem*> items = list()->findItems(name, Qt::MatchExactly);
         QVERIFY2(!items.isEmpty(), qPrintable(name));
-        list()->setCurrentItem(items.first());
-        const QRect rect = list()->visualItemRect(items.first());
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
+        doubleClickCell(list(), list()->row(items.first()));
     }
     QLineEdit* openEditor(int tableRow, int column, const QString& firstKey) {
-        grid()->setCurrentCell(tableRow, column);
+        clickCell(grid(), tableRow, column);
         typeText(grid(), firstKey);
         return grid()->viewport()->findChild<QLineEdit*>();
     }
     QPoint cellCenter(int tableRow, int column) {
         return grid()->visualRect(grid()->model()->index(tableRow, column)).center();
+    }
+    // Right-clicks the food list's line and so opens its popup menu.
+    void openFoodMenu(int line) {
+        list()->scrollToItem(list()->item(line));
+        rightClickForMenu(list()->viewport(), list()->visualItemRect(list()->item(line)).center());
+        QVERIFY(child<QMenu>(form(), QStringLiteral("PopupMenu1"))->isVisible());
     }
 
     std::unique_ptr<MainWindowFixture> m_fx;
@@ -118,7 +140,7 @@ void TestMealGrid::cleanup() {
 void TestMealGrid::quickSearchAndDoubleClick() {
     search(QStringLiteral("mjölk"));
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Mjölk fett 3%"));
-    QCOMPARE(form()->ListShows, QStringLiteral("namn"));
+    QCOMPARE(listShows(form()), QStringLiteral("namn"));
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     QCOMPARE(row(1).kod, QStringLiteral("1_101"));
     QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Mjölk fett 3%"));
@@ -127,22 +149,22 @@ void TestMealGrid::quickSearchAndDoubleClick() {
     QCOMPARE(grid()->item(0, 3)->text(), QStringLiteral("103"));
     QCOMPARE(grid()->currentRow(), 0);
     QCOMPARE(grid()->currentColumn(), 3);
-    QVERIFY(form()->MemoHogerklick->isVisible());
-    QVERIFY(form()->TimerHogerKlick->isActive());
+    QVERIFY(child<QPlainTextEdit>(form(), QStringLiteral("MemoHogerklick"))->isVisible());
+    QVERIFY(child<QTimer>(form(), QStringLiteral("TimerHogerKlick"))->isActive());
     QVERIFY(m_fx->state->RegistrationChanged);
     QCOMPARE(m_fx->state->RecentFoods.names(), QStringList{QStringLiteral("Mjölk fett 3%")});
     QVERIFY(m_fx->dialogs.messages.isEmpty());
 }
 
 void TestMealGrid::oneSearchPerBurstOfTyping() {
-    form()->Edit1->clear();
-    typeText(form()->Edit1, QStringLiteral("gr"));
-    QVERIFY(form()->Timer1->isActive());
+    searchBox()->clear();
+    typeText(searchBox(), QStringLiteral("gr"));
+    QVERIFY(searchTimer()->isActive());
     const int before = list()->count();
     QTest::qWait(200);
-    typeText(form()->Edit1, QStringLiteral("ö"));
+    typeText(searchBox(), QStringLiteral("ö"));
     QCOMPARE(list()->count(), before); // not searched yet
-    QTRY_VERIFY(!form()->Timer1->isActive());
+    QTRY_VERIFY(!searchTimer()->isActive());
     // The search ran once, on the text present when it fired.
     QVERIFY(list()->item(list()->count() - 1)->text() != QStringLiteral("Ingen träff på  GR"));
     for (int i = 0; i < list()->count(); ++i) {
@@ -182,7 +204,7 @@ void TestMealGrid::antalAndGramCommit() {
 
 void TestMealGrid::arrowInReadOnlyColumn() {
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    grid()->setCurrentCell(0, 0);
+    clickCell(grid(), 0, 0);
     QTest::keyClick(grid(), Qt::Key_Down);
     QCOMPARE(m_fx->dialogs.messages,
              QStringList{QStringLiteral("Du kan inte ändra i denna kolumn")});
@@ -198,11 +220,11 @@ void TestMealGrid::passingOverCellsChangesNothing() {
     form()->Recalculate();
     m_fx->state->RegistrationChanged = false;
     for (int column : {1, 3, 4}) {
-        grid()->setCurrentCell(0, column);
+        clickCell(grid(), 0, column);
         QTest::keyClick(grid(), Qt::Key_Down);
         QTest::keyClick(grid(), Qt::Key_Up);
     }
-    grid()->setCurrentCell(0, 4);
+    clickCell(grid(), 0, 4);
     QTest::keyClick(grid(), Qt::Key_Return);
     QCOMPARE(row(1).gram, 150.0f);
     QCOMPARE(row(2).klockan, QStringLiteral("08:00"));
@@ -211,10 +233,10 @@ void TestMealGrid::passingOverCellsChangesNothing() {
 }
 
 void TestMealGrid::letterInTheGridStartsASearch() {
-    grid()->setCurrentCell(0, 3);
+    clickCell(grid(), 0, 3);
     typeText(grid(), QStringLiteral("b"));
-    QCOMPARE(form()->Edit1->text(), QStringLiteral("b"));
-    QVERIFY(form()->Timer1->isActive());
+    QCOMPARE(searchBox()->text(), QStringLiteral("b"));
+    QVERIFY(searchTimer()->isActive());
     QVERIFY(row(1).isEmpty());
     // A digit edits the cell instead.
     QLineEdit* editor = openEditor(0, 3, QStringLiteral("5"));
@@ -241,14 +263,13 @@ void TestMealGrid::clockTimeCarriesDown() {
 void TestMealGrid::unitListOnRightClick() {
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cellCenter(0, 0));
-    QListWidget* units = form()->ListBoxVikter;
+    QListWidget* units = this->units();
     QVERIFY(units->isVisible());
     QStringList lines;
     for (int i = 0; i < units->count(); ++i)
         lines << units->item(i)->text();
     QCOMPARE(lines, (QStringList{"Mjölk fett 3%", "206 g/glas", "15  g/msk", "5   g/tsk"}));
-    QTest::mouseClick(units->viewport(), Qt::LeftButton, {},
-                      units->visualItemRect(units->item(1)).center());
+    clickCell(units, 1);
     QVERIFY(!units->isVisible());
     QCOMPARE(row(1).enhet, QStringLiteral("glas"));
     QCOMPARE(row(1).gram, 206.0f);
@@ -258,27 +279,31 @@ void TestMealGrid::unitListOnRightClick() {
 
 void TestMealGrid::increaseAndDecrease() {
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    QTest::mouseClick(form()->Button4, Qt::LeftButton);
+    m_fx->state->RegistrationChanged = false;
+    clickButton(form(), QStringLiteral("Button4"));
     QCOMPARE(grid()->item(0, 3)->text(), QStringLiteral("113"));
-    QTest::mouseClick(form()->Button5, Qt::LeftButton);
-    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    QVERIFY(m_fx->state->RegistrationChanged);
+    m_fx->state->RegistrationChanged = false;
+    clickButton(form(), QStringLiteral("Button5"));
+    QVERIFY(m_fx->state->RegistrationChanged);
+    clickButton(form(), QStringLiteral("Button5"));
     QCOMPARE(grid()->item(0, 3)->text(), QStringLiteral("93"));
     // Down to less than a step: asked, and No keeps the row.
     m_fx->state->registration.row(0, 0, 1).gram = 10;
     m_fx->dialogs.queueAnswer(Dialogs::Answer::No);
-    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    clickButton(form(), QStringLiteral("Button5"));
     QCOMPARE(m_fx->dialogs.questions, QStringList{QStringLiteral("Vill du ta bort denna rad?")});
     QCOMPARE(row(1).gram, 10.0f);
     m_fx->dialogs.queueAnswer(Dialogs::Answer::Yes);
-    QTest::mouseClick(form()->Button5, Qt::LeftButton);
+    clickButton(form(), QStringLiteral("Button5"));
     QVERIFY(row(1).isEmpty());
     QCOMPARE(grid()->item(0, 0)->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), form()->Edit1);
+    QCOMPARE(QApplication::focusWidget(), searchBox());
     // "Ta bort rad" removes the current row at once, the rows below move up.
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
-    grid()->setCurrentCell(0, 0);
-    QTest::mouseClick(form()->Button6, Qt::LeftButton);
+    clickCell(grid(), 0, 0);
+    clickButton(form(), QStringLiteral("Button6"));
     QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Filmjölk fett 3%"));
     QCOMPARE(grid()->item(1, 0)->text(), QString());
     QCOMPARE(m_fx->dialogs.questions.size(), 2);
@@ -289,7 +314,7 @@ void TestMealGrid::dropInsertsAtTheRow() {
          {"Mjölk fett 3%", "Filmjölk fett 3%", "Yoghurt naturell fett 3%", "Fruktyoghurt fett 2%"})
         addFood(QString::fromUtf8(name).left(4), QString::fromUtf8(name));
     search(QStringLiteral("vispgr"));
-    list()->setCurrentRow(0);
+    clickCell(list(), 0);
     QMimeData* mime = list()->model()->mimeData({list()->currentIndex()});
     const QPoint at = cellCenter(1, 0);
     QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, {});
@@ -309,19 +334,18 @@ void TestMealGrid::dropInsertsAtTheRow() {
 
 void TestMealGrid::mealsAndDays() {
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    QTest::mouseClick(form()->mealButtons[2], Qt::LeftButton);
+    clickButton(form(), mealButton(2));
     QCOMPARE(m_fx->state->CurrentMeal, 2);
     QCOMPARE(grid()->item(0, 0)->text(), QString());
     addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
     QCOMPARE(row(1, 2).kod, QStringLiteral("1_104"));
-    form()->ComboBox1->setCurrentIndex(3);
-    Q_EMIT form()->ComboBox1->activated(3);
+    auto* days = child<QComboBox>(form(), QStringLiteral("ComboBox1"));
+    chooseComboItem(days, 3);
     QCOMPARE(m_fx->state->CurrentDay, 3);
     QCOMPARE(m_fx->state->CurrentMeal, 2);
     QCOMPARE(grid()->item(0, 0)->text(), QString());
-    form()->ComboBox1->setCurrentIndex(0);
-    Q_EMIT form()->ComboBox1->activated(0);
-    QTest::mouseClick(form()->mealButtons[0], Qt::LeftButton);
+    chooseComboItem(days, 0);
+    clickButton(form(), mealButton(0));
     QCOMPARE(grid()->item(0, 0)->text(), QStringLiteral("Mjölk fett 3%"));
 }
 
@@ -329,13 +353,13 @@ void TestMealGrid::mealTypePickList() {
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     addFood(QStringLiteral("fil"), QStringLiteral("Filmjölk fett 3%"));
     // Lunch shown: the breakfast button only switches the meal.
-    QTest::mouseClick(form()->mealButtons[1], Qt::LeftButton);
+    clickButton(form(), mealButton(1));
     search(QStringLiteral("ägg"));
-    QTest::mouseClick(form()->mealButtons[0], Qt::LeftButton);
+    clickButton(form(), mealButton(0));
     QCOMPARE(m_fx->state->CurrentMeal, 0);
     QVERIFY(list()->item(0)->text() != QStringLiteral("Filmjölk fett 3%"));
     // Breakfast shown: the button lists the foods used at breakfast.
-    QTest::mouseClick(form()->mealButtons[0], Qt::LeftButton);
+    clickButton(form(), mealButton(0));
     QCOMPARE(list()->count(), 2);
     QCOMPARE(list()->item(0)->text(), QStringLiteral("Filmjölk fett 3%"));
     QCOMPARE(list()->currentRow(), 0);
@@ -347,8 +371,8 @@ void TestMealGrid::headingLineAddsNothing() {
     search(QStringLiteral("qqq"));
     QCOMPARE(list()->item(list()->count() - 1)->text(), QStringLiteral("Ingen träff på  QQQ"));
     for (int i = 0; i < list()->count(); ++i) {
-        list()->setCurrentRow(i);
-        QTest::mouseClick(form()->Button3, Qt::LeftButton);
+        clickCell(list(), i);
+        clickButton(form(), QStringLiteral("Button3"));
     }
     QVERIFY(row(1).isEmpty());
     QVERIFY(m_fx->state->RecentFoods.isEmpty());
@@ -357,36 +381,39 @@ void TestMealGrid::headingLineAddsNothing() {
 }
 
 void TestMealGrid::quickSearchOffAddsATypedCode() {
-    form()->CheckBoxSnabbSok->setChecked(false);
-    form()->Edit1->setText(QStringLiteral("m"));
-    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    pressHiddenButton(form(), QStringLiteral("CheckBoxSnabbSok"));
+    QVERIFY(!child<QCheckBox>(form(), QStringLiteral("CheckBoxSnabbSok"))->isChecked());
+    const auto enter = [this](const QString& text) {
+        searchBox()->clear();
+        typeText(searchBox(), text);
+        QTest::keyClick(searchBox(), Qt::Key_Return);
+    };
+    enter(QStringLiteral("m"));
     QCOMPARE(m_fx->dialogs.messages,
              QStringList{QStringLiteral("Minst två tecken behövs för att söka")});
-    form()->Edit1->setText(QStringLiteral("1101"));
-    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    enter(QStringLiteral("1101"));
     QCOMPARE(row(1).kod, QStringLiteral("1_101"));
     QCOMPARE(grid()->currentColumn(), 3);
     QVERIFY(m_fx->state->RecentFoods.isEmpty());
-    form()->Edit1->setText(QStringLiteral("12:00 lunch"));
-    QTest::keyClick(form()->Edit1, Qt::Key_Return);
+    enter(QStringLiteral("12:00 lunch"));
     QCOMPARE(grid()->item(1, 0)->text(), QStringLiteral("12:00 lunch"));
-    form()->Edit1->setText(QStringLiteral("zzzz"));
-    QTest::keyClick(form()->Edit1, Qt::Key_Return);
-    QCOMPARE(form()->LastSearch, QStringLiteral("zzzz"));
-    QCOMPARE(form()->Edit1->text(), QString());
-    QVERIFY(!form()->Timer1->isActive());
+    enter(QStringLiteral("zzzz"));
+    QCOMPARE(lastSearch(form()), QStringLiteral("zzzz"));
+    QCOMPARE(searchBox()->text(), QString());
+    QVERIFY(!searchTimer()->isActive());
 }
 
 void TestMealGrid::searchByName() {
+    // The menu item is hidden; Ctrl+S reaches it.
     m_fx->dialogs.queueInput(QStringLiteral("y"));
     m_fx->dialogs.queueInput(QStringLiteral("yoghurt"));
-    form()->namnsoek->trigger();
+    QTest::keySequence(form(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(m_fx->dialogs.messages,
              QStringList{QStringLiteral("Minst två tecken behövs för att söka")});
     QCOMPARE(m_fx->dialogs.prompts.first(),
              QStringLiteral("Skriv ett ord att söka på (t.ex. soppa)|Sökord+ENTER"));
     QTest::keySequence(form(), QKeySequence(Qt::CTRL | Qt::Key_S));
-    QCOMPARE(form()->LastSearch, QStringLiteral("yoghurt"));
+    QCOMPARE(lastSearch(form()), QStringLiteral("yoghurt"));
     QCOMPARE(list()->currentItem()->text(), QStringLiteral("Yoghurt naturell fett 3%"));
 }
 
@@ -396,22 +423,21 @@ void TestMealGrid::favouritesWrittenOnExit() {
     form()->close(); // no favourites: nothing written
     QVERIFY(!QFile::exists(path));
     search(QStringLiteral("mjölk"));
-    form()->ListBoxLivsContextPopup(list()->visualItemRect(list()->item(0)).center());
-    form()->PopupMenu1->hide();
-    QCOMPARE(form()->PopupCode, QStringLiteral("1_101"));
-    form()->illfavoriter1->trigger();
-    QTest::mouseClick(form()->ButtonFavoriter, Qt::LeftButton);
-    QCOMPARE(form()->ListShows, QStringLiteral("favorit"));
+    openFoodMenu(0);
+    QCOMPARE(popupCode(form()), QStringLiteral("1_101"));
+    // The item is kept hidden; it is chosen by name.
+    triggerHiddenAction(form(), QStringLiteral("illfavoriter1"));
+    pressHiddenButton(form(), QStringLiteral("ButtonFavoriter"));
+    QCOMPARE(listShows(form()), QStringLiteral("favorit"));
     QCOMPARE(list()->count(), 1);
     form()->close();
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("Mj\xf6lk fett 3%\r\nMj\xf6lk fett 3%{1_101}103@dl\r\n"));
     // Removing it while the favourites are shown refreshes the list.
-    form()->ListBoxLivsContextPopup(list()->visualItemRect(list()->item(0)).center());
-    form()->PopupMenu1->hide();
-    QVERIFY(form()->tabort->isVisible());
-    form()->tabort->trigger();
+    openFoodMenu(0);
+    QVERIFY(child<QAction>(form(), QStringLiteral("tabort"))->isVisible());
+    triggerAction(form(), QStringLiteral("tabort"));
     QCOMPARE(list()->count(), 0);
     // A favourites file that cannot be written does not keep the program open.
     m_fx->state->Favourites.add(QStringLiteral("Bröd"), QStringLiteral("Bröd{3_1}30@skiva"));
@@ -446,9 +472,8 @@ void TestMealGrid::articleLinkOfADabasFood() {
     const QList<QListWidgetItem*> items =
         list()->findItems(QStringLiteral("Fruktyoghurt jordgubb /Demomejeriet"), Qt::MatchExactly);
     QVERIFY(!items.isEmpty());
-    form()->ListBoxLivsContextPopup(list()->visualItemRect(items.first()).center());
-    form()->PopupMenu1->hide();
-    form()->Artikelnswww1->trigger();
+    openFoodMenu(list()->row(items.first()));
+    triggerAction(form(), QStringLiteral("Artikelnswww1"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.urls,
              QList<QUrl>{QUrl(QStringLiteral("https://dabas.example/PublicDb/PublicArticle.aspx?"
@@ -459,17 +484,20 @@ void TestMealGrid::viewModeColours() {
     QCOMPARE(grid()->item(0, 0)->foreground().color(), QColor(QRgb(0x0000FF)));
     QCOMPARE(grid()->item(9, 2)->foreground().color(), QColor(QRgb(0x0000FF)));
     QCOMPARE(grid()->item(3, 0)->foreground().color(), QColor(QRgb(0xFF00FF)));
-    form()->SpeedButton10->click();
+    // The view buttons belong to the extended layout.
+    clickButton(form(), QStringLiteral("ButtonEnklare"));
+    clickButton(form(), QStringLiteral("SpeedButton10"));
     QCOMPARE(m_fx->state->ViewMode, 1);
     QCOMPARE(grid()->item(3, 0)->foreground().color(), QColor(Qt::black));
-    QCOMPARE(form()->mealButtons[2]->palette().color(QPalette::ButtonText), QColor(QRgb(0x008000)));
-    form()->SpeedButton9->click();
+    QCOMPARE(child<QToolButton>(form(), mealButton(2))->palette().color(QPalette::ButtonText),
+             QColor(QRgb(0x008000)));
+    clickButton(form(), QStringLiteral("SpeedButton9"));
     QCOMPARE(m_fx->state->ViewMode, 0);
     QCOMPARE(grid()->item(1, 0)->foreground().color(), QColor(QRgb(0xFF0000)));
 }
 
 void TestMealGrid::moveDefaultUnit() {
-    form()->buttonflyttaenhet->click();
+    pressHiddenButton(form(), QStringLiteral("buttonflyttaenhet"));
     QCOMPARE(m_fx->dialogs.messages, QStringList{QStringLiteral("Klart")});
     const std::optional<TableRecord> food =
         m_fx->state->livtab100.findByCode(QStringLiteral("2_104"));
@@ -479,9 +507,8 @@ void TestMealGrid::moveDefaultUnit() {
     // The next food added carries its default unit first in the unit list.
     addFood(QStringLiteral("fläskkotlett"), QStringLiteral("Fläskkotlett stekt"));
     QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cellCenter(0, 0));
-    QCOMPARE(form()->ListBoxVikter->item(1)->text(), QStringLiteral("140 g/st"));
-    QCOMPARE(form()->ListBoxVikter->item(form()->ListBoxVikter->count() - 1)->text(),
-             QStringLiteral("15  % avfall"));
+    QCOMPARE(units()->item(1)->text(), QStringLiteral("140 g/st"));
+    QCOMPARE(units()->item(units()->count() - 1)->text(), QStringLiteral("15  % avfall"));
 }
 
 QTEST_MAIN(TestMealGrid)

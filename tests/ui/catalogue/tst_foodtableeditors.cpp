@@ -1,8 +1,9 @@
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/LivsmedelsverketImport.h"
-#include "core/text/SwedishText.h"
 #include "core/catalogue/TableSchema.h"
+#include "core/text/SwedishText.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
 #include "ui/catalogue/FoodTableModel.h"
@@ -38,37 +39,48 @@ FoodTableEditor* editor(MainWindowFixture& f, const QString& name) {
     return w.FormDabas;
 }
 
-// Makes the grid's current cell the given field of the food with the code.
+QTableView* gridOf(QWidget* e) {
+    return child<QTableView>(e, QStringLiteral("DBISAMDBGrid1"));
+}
+
+// Clicks the given field of the food with the code, which makes it the grid's current cell.
 bool goTo(FoodTableEditor* e, const QString& code, int column) {
-    QAbstractItemModel* model = e->DBISAMDBGrid1->model();
+    QTableView* grid = gridOf(e);
+    QAbstractItemModel* model = grid->model();
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->index(row, 0).data(Qt::EditRole).toString() == code) {
-            e->DBISAMDBGrid1->setCurrentIndex(model->index(row, column));
-            return true;
+            clickCell(grid, row, column);
+            return grid->currentIndex() == model->index(row, column);
         }
     }
     return false;
 }
 
-// Types into the current cell as a user does: F2, the text, Return.
-void typeIntoCell(FoodTableEditor* e, const QString& text) {
-    QTest::keyClick(e->DBISAMDBGrid1, Qt::Key_F2);
-    QLineEdit* edit = nullptr;
+// The cell editor open in the grid, if any.
+QLineEdit* openCellEditor(FoodTableEditor* e) {
     for (QLineEdit* open :
-         e->DBISAMDBGrid1->viewport()->findChildren<QLineEdit*>(QStringLiteral("cellEditor"))) {
+         gridOf(e)->viewport()->findChildren<QLineEdit*>(QStringLiteral("cellEditor"))) {
         if (open->isVisible())
-            edit = open;
+            return open;
     }
+    return nullptr;
+}
+
+// Types into the current cell as a user does: F2, the text over the old one, Return.
+void typeIntoCell(FoodTableEditor* e, const QString& text) {
+    QTest::keyClick(gridOf(e), Qt::Key_F2);
+    QLineEdit* edit = openCellEditor(e);
     QVERIFY(edit);
-    edit->selectAll();
-    edit->insert(text); // typed; QTest cannot send å, ä, ö as key presses
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    typeText(edit, text);
     QTest::keyClick(edit, Qt::Key_Return);
     QTRY_VERIFY(!edit->isVisible()); // the view commits and closes the editor queued
 }
 
 void unlock(MainWindowFixture& f, FoodTableEditor* e) {
     f.dialogs.queueInput(QStringLiteral("korpram"));
-    QTest::mouseClick(e->Button1, Qt::LeftButton);
+    clickButton(e, QStringLiteral("Button1"));
     QVERIFY(!e->isLocked());
 }
 
@@ -127,15 +139,16 @@ private Q_SLOTS:
         FoodTableEditor* e = editor(f, window);
         e->show();
         QVERIFY(e->isLocked());
-        QVERIFY(e->Memo1->isHidden());
+        auto* memo = child<QPlainTextEdit>(e, QStringLiteral("Memo1"));
+        QVERIFY(memo->isHidden());
         f.dialogs.queueInput(typed);
-        QTest::mouseClick(e->Button1, Qt::LeftButton);
+        clickButton(e, QStringLiteral("Button1"));
         QCOMPARE(f.dialogs.prompts, QStringList{QStringLiteral("Ange KORPRAM lösenord|LÖSENORD")});
         QCOMPARE(f.dialogs.messages, messages);
         QCOMPARE(e->isLocked(), !unlocks);
-        QCOMPARE(e->Memo1->isHidden(), !unlocks);
+        QCOMPARE(memo->isHidden(), !unlocks);
         if (window == QLatin1String("TFormEgna"))
-            QCOMPARE(static_cast<TFormEgna*>(e)->ButtonKlar->isHidden(), !unlocks);
+            QCOMPARE(child<QPushButton>(e, QStringLiteral("ButtonKlar"))->isHidden(), !unlocks);
     }
 
     void keyInLockedGrid_data() {
@@ -154,15 +167,16 @@ private Q_SLOTS:
         MainWindowFixture f;
         FoodTableEditor* e = editor(f, window);
         e->show();
-        QVERIFY(e->DBISAMDBGrid1->model()->rowCount() > 0);
-        const QModelIndex cell = e->DBISAMDBGrid1->model()->index(0, 1);
+        QTableView* grid = gridOf(e);
+        QVERIFY(grid->model()->rowCount() > 0);
+        const QModelIndex cell = grid->model()->index(0, 1);
         const QVariant before = cell.data(Qt::EditRole);
-        e->DBISAMDBGrid1->setCurrentIndex(cell);
-        QTest::keyClick(e->DBISAMDBGrid1, Qt::Key_5);
+        clickCell(grid, 0, 1);
+        QTest::keyClick(grid, Qt::Key_5);
         QCOMPARE(f.dialogs.messages, QStringList{message});
-        QTest::keyClick(e->DBISAMDBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(grid, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(f.dialogs.questions, QStringList{});
-        QVERIFY(!e->DBISAMDBGrid1->viewport()->findChild<QLineEdit*>());
+        QVERIFY(!grid->viewport()->findChild<QLineEdit*>());
         QCOMPARE(cell.data(Qt::EditRole), before);
     }
 
@@ -189,13 +203,12 @@ private Q_SLOTS:
         tab->show();
         unlock(f, tab);
         QVERIFY(goTo(tab, QStringLiteral("1_101"), kFat));
-        QTest::keyClick(tab->DBISAMDBGrid1, Qt::Key_F2);
-        auto* edit =
-            tab->DBISAMDBGrid1->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
+        QTest::keyClick(gridOf(tab), Qt::Key_F2);
+        QLineEdit* edit = openCellEditor(tab);
         QVERIFY(edit);
-        edit->selectAll();
-        edit->insert(QStringLiteral("4.5"));
-        tab->hide();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        typeText(edit, QStringLiteral("4.5"));
+        tab->close();
         QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->number(kFat),
                  std::optional<double>(4.5));
     }
@@ -211,7 +224,7 @@ private Q_SLOTS:
             f.dialogs.messages,
             QStringList{QStringLiteral(
                 "\"tre\" är inget tal. Skriv ett tal, till exempel 12,5, eller lämna rutan tom.")});
-        QTest::keyClick(tab->DBISAMDBGrid1, Qt::Key_Down);
+        QTest::keyClick(gridOf(tab), Qt::Key_Down);
         QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->number(kFat),
                  std::optional<double>(3));
         QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->value(kFat).typeId(),
@@ -238,17 +251,17 @@ private Q_SLOTS:
         MainWindowFixture f;
         TFormEgna* egna = f.windows().FormEgna;
         egna->show();
-        QAbstractItemModel* m = egna->DBISAMDBGrid1->model();
+        QAbstractItemModel* m = gridOf(egna)->model();
         QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("egna001"));
-        QTest::mouseClick(egna->SpeedButton2, Qt::LeftButton);
+        clickButton(egna, QStringLiteral("SpeedButton2"));
         QStringList names;
         for (int r = 0; r < m->rowCount(); ++r)
             names << m->index(r, 1).data().toString();
         for (int i = 1; i < names.size(); ++i)
             QVERIFY2(!SwedishText::lessThan(names.at(i), names.at(i - 1)), qPrintable(names.at(i)));
-        QVERIFY(egna->SpeedButton2->isChecked());
-        QCOMPARE(egna->DBISAMDBGrid1->currentIndex().row(), 0);
-        QTest::mouseClick(egna->SpeedButton1, Qt::LeftButton);
+        QVERIFY(child<QToolButton>(egna, QStringLiteral("SpeedButton2"))->isChecked());
+        QCOMPARE(gridOf(egna)->currentIndex().row(), 0);
+        clickButton(egna, QStringLiteral("SpeedButton1"));
         QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("egna001"));
         QCOMPARE(m->index(m->rowCount() - 1, 0).data().toString(), QStringLiteral("egna060"));
     }
@@ -258,15 +271,15 @@ private Q_SLOTS:
         TFormTab* tab = f.windows().FormTab;
         TFormEgna* egna = f.windows().FormEgna;
         egna->show();
-        const int ownBefore = egna->DBISAMDBGrid1->model()->rowCount();
+        const int ownBefore = gridOf(egna)->model()->rowCount();
         tab->show();
         QVERIFY(goTo(tab, QStringLiteral("1_101"), 1));
         f.dialogs.queueAnswer(Dialogs::Answer::No);
-        QTest::mouseClick(tab->Button2, Qt::LeftButton);
-        QCOMPARE(egna->DBISAMDBGrid1->model()->rowCount(), ownBefore);
+        clickButton(tab, QStringLiteral("Button2"));
+        QCOMPARE(gridOf(egna)->model()->rowCount(), ownBefore);
 
         f.dialogs.queueAnswer(Dialogs::Answer::Yes);
-        QTest::mouseClick(tab->Button2, Qt::LeftButton);
+        clickButton(tab, QStringLiteral("Button2"));
         QCOMPARE(f.dialogs.questions.last(),
                  QStringLiteral("Vill du kopiera   Mjölk fett 3%   till Egna-tabellen ?"));
         QCOMPARE(f.dialogs.messages,
@@ -274,12 +287,12 @@ private Q_SLOTS:
         const auto copy = find(f, TableSchema::Egna, QStringLiteral("egna061"));
         QVERIFY(copy.has_value());
         QCOMPARE(copy->text(1), QStringLiteral("Mjölk fett 3% (slv1_101)"));
-        QCOMPARE(egna->DBISAMDBGrid1->model()->rowCount(), ownBefore + 1);
+        QCOMPARE(gridOf(egna)->model()->rowCount(), ownBefore + 1);
 
         // Shown in name order, the own foods still get a code above every other.
-        QTest::mouseClick(egna->SpeedButton2, Qt::LeftButton);
+        clickButton(egna, QStringLiteral("SpeedButton2"));
         f.dialogs.queueAnswer(Dialogs::Answer::Yes);
-        QTest::mouseClick(tab->Button2, Qt::LeftButton);
+        clickButton(tab, QStringLiteral("Button2"));
         QVERIFY(find(f, TableSchema::Egna, QStringLiteral("egna062")).has_value());
     }
 
@@ -298,7 +311,7 @@ private Q_SLOTS:
             return false;
         };
         QVERIFY(named(QStringLiteral("Mormors köttbullar")));
-        QTest::mouseClick(egna->ButtonKlar, Qt::LeftButton);
+        clickButton(egna, QStringLiteral("ButtonKlar"));
         QCOMPARE(f.dialogs.messages,
                  QStringList{QStringLiteral("Egna livsmedel sorterade och klara för användning")});
         QVERIFY(named(QStringLiteral("Farmors köttbullar")));
@@ -315,13 +328,13 @@ private Q_SLOTS:
         unlock(f, egna);
         QVERIFY(goTo(egna, QStringLiteral("egna002"), 1));
         f.dialogs.queueAnswer(Dialogs::Answer::No);
-        QTest::keyClick(egna->DBISAMDBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(gridOf(egna), Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(
             f.dialogs.questions,
             QStringList{QStringLiteral("Vill du ta bort Smoothie banan och blåbär ur tabellen?")});
         QVERIFY(find(f, TableSchema::Egna, QStringLiteral("egna002")).has_value());
         f.dialogs.queueAnswer(Dialogs::Answer::Yes);
-        QTest::keyClick(egna->DBISAMDBGrid1, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(gridOf(egna), Qt::Key_Delete, Qt::ControlModifier);
         QVERIFY(!find(f, TableSchema::Egna, QStringLiteral("egna002")).has_value());
         QVERIFY(find(f, TableSchema::Egna, QStringLiteral("egna001")).has_value());
         QVERIFY(!goTo(egna, QStringLiteral("egna002"), 1));
@@ -343,10 +356,9 @@ private Q_SLOTS:
         QFETCH(QString, message);
         MainWindowFixture f;
         TFormTab* tab = f.windows().FormTab;
-        QVERIFY(tab->ButtonAmino->isHidden());
         tab->show();
         f.data.write(QStringLiteral("amino.skv"), file);
-        tab->ButtonAminoClick();
+        pressHiddenButton(tab, QStringLiteral("ButtonAmino"));
         QCOMPARE(f.dialogs.messages, QStringList{message});
         QCOMPARE(find(f, TableSchema::Livtab100, QStringLiteral("1_101"))->text(1),
                  message.startsWith(QLatin1Char('1')) ? QStringLiteral("Mjölk fett 3%*")
@@ -358,7 +370,7 @@ private Q_SLOTS:
 
     void aminoFileMissing() {
         MainWindowFixture f;
-        f.windows().FormTab->ButtonAminoClick();
+        pressHiddenButton(f.windows().FormTab, QStringLiteral("ButtonAmino"));
         QCOMPARE(f.dialogs.messages,
                  QStringList{QStringLiteral("Filen %1 kan inte öppnas.")
                                  .arg(f.data.filePath(QStringLiteral("amino.skv")))});
@@ -379,9 +391,8 @@ private Q_SLOTS:
             QStringLiteral("UPDATE livtab100 SET Grupp1 = '%1' WHERE Kod = '1_101'").arg(group)));
         tab->refresh();
         QVERIFY(goTo(tab, QStringLiteral("1_101"), 4));
-        QTest::keyClick(tab->DBISAMDBGrid1, Qt::Key_F2);
-        auto* edit =
-            tab->DBISAMDBGrid1->viewport()->findChild<QLineEdit*>(QStringLiteral("cellEditor"));
+        QTest::keyClick(gridOf(tab), Qt::Key_F2);
+        QLineEdit* edit = openCellEditor(tab);
         QVERIFY(edit);
         QCOMPARE(edit->text(), group);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -395,15 +406,15 @@ private Q_SLOTS:
         egna->show();
         unlock(f, egna);
         f.dialogs.queueInput(QStringLiteral("egna061"));
-        QTest::keyClick(egna->DBISAMDBGrid1, Qt::Key_Insert);
+        QTest::keyClick(gridOf(egna), Qt::Key_Insert);
         QCOMPARE(egna->currentCode(), QStringLiteral("egna061"));
-        QCOMPARE(egna->DBISAMDBGrid1->currentIndex().column(), 1);
+        QCOMPARE(gridOf(egna)->currentIndex().column(), 1);
         typeIntoCell(egna, QStringLiteral("Pannkakor"));
         QCOMPARE(find(f, TableSchema::Egna, QStringLiteral("egna061"))->text(1),
                  QStringLiteral("Pannkakor"));
 
         f.dialogs.queueInput(QStringLiteral("egna001"));
-        QTest::keyClick(egna->DBISAMDBGrid1, Qt::Key_Insert);
+        QTest::keyClick(gridOf(egna), Qt::Key_Insert);
         QCOMPARE(f.dialogs.messages,
                  QStringList{QStringLiteral("Koden egna001 finns redan i tabellen.")});
         QCOMPARE(find(f, TableSchema::Egna, QStringLiteral("egna001"))->text(1),
@@ -426,17 +437,17 @@ private Q_SLOTS:
         QFETCH(QString, action);
         QFETCH(QString, window);
         MainWindowFixture f;
-        auto* item = f.form()->findChild<QAction*>(action);
-        QVERIFY(item);
-        item->trigger();
+        // The Register menu belongs to the extended layout.
+        clickButton(f.form(), QStringLiteral("ButtonEnklare"));
+        triggerAction(f.form(), action);
         FoodTableEditor* e = editor(f, window);
         QVERIFY(e->isVisible());
-        QVERIFY(e->DBISAMDBGrid1->model()->rowCount() > 0);
+        QVERIFY(gridOf(e)->model()->rowCount() > 0);
     }
 
     void gramFileFromTheMainWindow() {
         MainWindowFixture f;
-        f.form()->ButtonSkrivLivtabClick();
+        pressHiddenButton(f.form(), QStringLiteral("ButtonSkrivLivtab"));
         const int foods = f.state->livtab100.count();
         QCOMPARE(f.dialogs.messages, QStringList{QStringLiteral("Antal artiklar = %1").arg(foods)});
         QFile file(f.data.filePath(QStringLiteral("gramfil.txt")));
@@ -449,7 +460,7 @@ private Q_SLOTS:
 
     void aboutBoxShowsTheImportedVersion() {
         MainWindowFixture f;
-        f.form()->Copyright1Click();
+        triggerAction(f.form(), QStringLiteral("Copyright1"));
         QVERIFY(!f.dialogs.messages.last().contains(QStringLiteral("Livsmedelsdatabas:")));
         QList<QVariant> food(TableSchema::kFoodFieldCount);
         food[0] = QStringLiteral("1_234");
@@ -460,7 +471,7 @@ private Q_SLOTS:
                      QStringLiteral("Livsmedelsverkets livsmedelsdatabas version 2022-05-24"),
                      &error),
                  qPrintable(error));
-        f.form()->Copyright1Click();
+        triggerAction(f.form(), QStringLiteral("Copyright1"));
         QVERIFY(f.dialogs.messages.last().endsWith(QStringLiteral(
             "\nLivsmedelsdatabas: Livsmedelsverkets livsmedelsdatabas version 2022-05-24")));
     }

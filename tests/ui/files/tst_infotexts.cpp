@@ -1,7 +1,8 @@
 #include "core/AppState.h"
-#include "core/text/TextCodec.h"
 #include "core/files/InfoTexts.h"
+#include "core/text/TextCodec.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/files/TFormInfotext.h"
 
@@ -55,18 +56,23 @@ private Q_SLOTS:
         MainWindowFixture f;
         QCOMPARE(f.startResult(), WindowSet::Result::Ok);
         TFormInfotext* w = f.windows().FormInfotext;
+        w->show();
         QStringList file;
         QVERIFY(TextCodec::readLines(f.data.filePath("info.txt"), &file));
-        QCOMPARE(w->Memo[0]->toPlainText(), InfoTexts::parse(file)[0].join('\n'));
-        QVERIFY(!w->Memo[0]->isHidden());
-        QVERIFY(w->Memo[4]->isHidden());
+        auto* memo1 = child<QPlainTextEdit>(w, QStringLiteral("Memo1"));
+        auto* memo5 = child<QPlainTextEdit>(w, QStringLiteral("Memo5"));
+        QCOMPARE(memo1->toPlainText(), InfoTexts::parse(file)[0].join('\n'));
+        QVERIFY(!memo1->isHidden());
+        QVERIFY(memo5->isHidden());
 
-        w->radioButtons->button(4)->click();
-        QVERIFY(w->Memo[0]->isHidden());
-        QVERIFY(!w->Memo[4]->isHidden());
+        clickButton(w, QStringLiteral("RadioGroup1Item4"));
+        QVERIFY(memo1->isHidden());
+        QVERIFY(!memo5->isHidden());
 
-        w->Memo[4]->setPlainText("Ny text\n\nbortfallen");
-        w->Button1->click();
+        memo5->selectAll();
+        QTest::keyClick(memo5, Qt::Key_Delete);
+        typeText(memo5, QStringLiteral("Ny text\n\nbortfallen"));
+        clickButton(w, QStringLiteral("Button1"));
         QStringList saved;
         QVERIFY(TextCodec::readLines(f.data.filePath("info.txt"), &saved));
         QVERIFY(saved.contains("M5 Ny text"));

@@ -1,14 +1,16 @@
 #include "core/AppState.h"
-#include "core/text/TextCodec.h"
 #include "core/files/FoodLookup.h"
 #include "core/registration/MealPickLists.h"
+#include "core/text/TextCodec.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
 #include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -19,9 +21,20 @@ using namespace vexamat;
 namespace {
 
 void trigger(TForm1* form, const char* action) {
-    QAction* a = form->findChild<QAction*>(QString::fromLatin1(action));
-    QVERIFY2(a, action);
-    a->trigger();
+    triggerAction(form, QString::fromLatin1(action));
+}
+
+// The registration files' clock and side files are set up through the main window's
+// RegistrationFiles: the one place these tests reach into the window.
+RegistrationFiles& registrationFiles(TForm1* form) {
+    return form->registrationFiles();
+}
+
+// Types the note into the information window, line by line.
+void typeNote(QWidget* info, const QStringList& lines) {
+    auto* memo = child<QPlainTextEdit>(info, QStringLiteral("MemoInfo"));
+    QVERIFY(memo);
+    typeText(memo, lines.join(QLatin1Char('\n')));
 }
 
 QStringList fileLines(const QString& path) {
@@ -55,11 +68,11 @@ private Q_SLOTS:
     void saveWritesTheFilesAndClearsChanged() {
         MainWindowFixture f;
         QCOMPARE(f.startResult(), WindowSet::Result::Ok);
-        f.form()->registrationFiles().setDateText([] { return QStringLiteral("2026-12-10"); });
+        registrationFiles(f.form()).setDateText([] { return QStringLiteral("2026-12-10"); });
         putFood(*f.state, 0, 1, 1, QStringLiteral("1_101"), 206, QStringLiteral("12:30"));
         f.state->norm.NormKind = QStringLiteral("standardnorm");
         f.state->norm.NormLabel = QStringLiteral("Kvinna 31-60 år");
-        QTest::keyClicks(f.windows().FormInfo->MemoInfo, QStringLiteral("Kalle, 12 år"));
+        typeNote(f.windows().FormInfo, {QStringLiteral("Kalle, 12 år")});
         QVERIFY(f.state->RegistrationChanged);
 
         const QString chosen = f.data.filePath(QStringLiteral("kalle.txt"));
@@ -85,7 +98,8 @@ private Q_SLOTS:
     void cancelledOrFailedSaveKeepsChanged() {
         MainWindowFixture f;
         f.state->RegistrationChanged = true;
-        trigger(f.form(), "SparaBerkning1"); // the dialog is cancelled
+        f.dialogs.queueFileName(QString()); // the dialog is cancelled
+        trigger(f.form(), "SparaBerkning1");
         QVERIFY(f.state->RegistrationChanged);
 
         f.dialogs.queueFileName(f.data.filePath(QStringLiteral("saknas/kalle.vexa")));
@@ -98,7 +112,7 @@ private Q_SLOTS:
 
     void openShowsWhatWasSaved() {
         MainWindowFixture f;
-        f.form()->registrationFiles().setDateText([] { return QStringLiteral("D1"); });
+        registrationFiles(f.form()).setDateText([] { return QStringLiteral("D1"); });
         putFood(*f.state, 2, 0, 1, QStringLiteral("1_101"), 50);
         putFood(*f.state, 2, 0, 2, QStringLiteral("egna001"), 150);
         putFood(*f.state, 0, 4, 1, QStringLiteral("Abbo001"), 200);
@@ -107,7 +121,7 @@ private Q_SLOTS:
         f.state->norm.NormKind = QStringLiteral("egennorm");
         f.state->norm.NormLabel = QStringLiteral("Egen norm 2000 kcal");
         f.state->norm.ActiveNeed.fill(7.5f);
-        f.windows().FormInfo->setNoteLines({"rad 1", "rad 2"});
+        typeNote(f.windows().FormInfo, {"rad 1", "rad 2"});
         const QString vexa = f.data.filePath(QStringLiteral("kalle.vexa"));
         f.dialogs.queueFileName(vexa);
         trigger(f.form(), "SparaBerkning1");
@@ -137,10 +151,11 @@ private Q_SLOTS:
                  QStringList{"Demo Näringsdryck vanilj"});
 
         // Day 3 is shown when chosen in the day box.
-        g.state->CurrentDay = 2;
-        g.form()->Recalculate();
-        QCOMPARE(g.form()->StringGridMaltid->item(1, 0)->text(),
-                 QStringLiteral("Mormors köttbullar"));
+        chooseComboItem(child<QComboBox>(g.form(), QStringLiteral("ComboBox1")), 2);
+        QCOMPARE(g.state->CurrentDay, 2);
+        QCOMPARE(
+            child<QTableWidget>(g.form(), QStringLiteral("StringGridMaltid"))->item(1, 0)->text(),
+            QStringLiteral("Mormors köttbullar"));
     }
 
     void openingAsksToSaveAndCancelKeepsTheRegistration() {
@@ -196,7 +211,9 @@ private Q_SLOTS:
         QCOMPARE(f.state->registration.row(0, 0, 2).livsmedel,
                  QStringLiteral("Mellanmjölk fett 1,5%"));
         QCOMPARE(f.form()->windowTitle(), path + "   Standard");
-        QCOMPARE(f.form()->StringGridMaltid->item(1, 3)->text(), QStringLiteral("150"));
+        QCOMPARE(
+            child<QTableWidget>(f.form(), QStringLiteral("StringGridMaltid"))->item(1, 3)->text(),
+            QStringLiteral("150"));
     }
 
     void deleteRemovesTheRegistrationFiles() {
@@ -205,6 +222,7 @@ private Q_SLOTS:
             f.data.write(QStringLiteral("kalle") + QString::fromLatin1(ext), "x\r\n");
         const QString vexa = f.data.filePath(QStringLiteral("kalle.vexa"));
         f.dialogs.queueFileName(vexa);
+        f.dialogs.queueFileName(QString()); // the dialog opens again until cancelled
         trigger(f.form(), "Radera");
         QCOMPARE(f.dialogs.fileDialogs, (QStringList{"Välj registrering som du vill radera.",
                                                      "Välj registrering som du vill radera."}));
@@ -218,14 +236,14 @@ private Q_SLOTS:
         MainWindowFixture f;
         QStringList written;
         QStringList read;
-        f.form()->registrationFiles().registerSideFile(QStringLiteral("harrisnorm"),
-                                                       {QStringLiteral(".harris"),
-                                                        [&](const QString& p) {
-                                                            written << p;
-                                                            TextCodec::writeLines(p, {"Man"});
-                                                        },
-                                                        [&](const QString& p) { read << p; },
-                                                        {}});
+        registrationFiles(f.form()).registerSideFile(QStringLiteral("harrisnorm"),
+                                                     {QStringLiteral(".harris"),
+                                                      [&](const QString& p) {
+                                                          written << p;
+                                                          TextCodec::writeLines(p, {"Man"});
+                                                      },
+                                                      [&](const QString& p) { read << p; },
+                                                      {}});
         f.state->norm.NormKind = QStringLiteral("harrisnorm");
         const QString vexa = f.data.filePath(QStringLiteral("h.vexa"));
         f.dialogs.queueFileName(vexa);
@@ -241,7 +259,7 @@ private Q_SLOTS:
         QVERIFY(!f.state->RegistrationChanged);
         trigger(f.form(), "Extrainfo1");
         QVERIFY(f.windows().FormInfo->isVisible());
-        QTest::keyClicks(f.windows().FormInfo->MemoInfo, QStringLiteral("a"));
+        typeNote(f.windows().FormInfo, {QStringLiteral("a")});
         QVERIFY(f.state->RegistrationChanged);
         // A new registration asks to save, and empties the note.
         f.dialogs.queueAnswer(Dialogs::Answer::No);

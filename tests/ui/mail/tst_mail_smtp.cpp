@@ -2,6 +2,7 @@
 #include "core/mail/MailMessage.h"
 #include "core/mail/MailSettings.h"
 #include "support/MainWindowFixture.h"
+#include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/mail/TFormMailAvancerat.h"
 #include "ui/mail/TFormMailIndy.h"
@@ -78,6 +79,28 @@ for msg in mailbox.Maildir(sys.argv[1], create=False):
 print(json.dumps(out))
 )";
 
+// Replaces the text of the line edit, spin box or text box named objectName by typing.
+void fill(QWidget* window, const QString& objectName, const QString& text) {
+    QWidget* field = child<QWidget>(window, objectName);
+    QVERIFY(field);
+    if (auto* spin = qobject_cast<QSpinBox*>(field))
+        spin->selectAll();
+    else if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+        memo->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    typeText(field, text);
+}
+
+// The mail server settings for a plain SMTP server on this machine.
+void useLocalServer(QWidget* settings, int port) {
+    fill(settings, QStringLiteral("EditHost"), QStringLiteral("127.0.0.1"));
+    fill(settings, QStringLiteral("EditPort"), QString::number(port));
+    auto* tls = child<QComboBox>(settings, QStringLiteral("ComboBoxTLS"));
+    chooseComboItem(tls, tls->findText(QStringLiteral("Ingen")));
+}
+
 } // namespace
 
 class TstMailSmtp : public QObject {
@@ -105,29 +128,30 @@ private Q_SLOTS:
         MainWindowFixture f;
         QCOMPARE(f.startResult(), WindowSet::Result::Ok);
         TFormMailAvancerat* settings = f.windows().FormMailAvancerat;
-        settings->EditHost->setText("127.0.0.1");
-        settings->EditPort->setValue(port);
-        settings->ComboBoxTLS->setCurrentIndex(settings->ComboBoxTLS->findText("Ingen"));
+        useLocalServer(settings, port);
+        QCOMPARE(child<QSpinBox>(settings, QStringLiteral("EditPort"))->value(), port);
 
         QByteArray attachment = "100\r\n10.12.2026\r\nflera maltider\r\n";
         attachment += QByteArray("\xe5\xe4\xf6\x00\xff binary", 12);
         f.data.write("kalle.vexa", attachment);
         TFormMailIndy* w = f.windows().FormMailIndy;
         f.dialogs.queueFileName(f.data.filePath("kalle.vexa"));
-        w->Button1->click();
-        QCOMPARE(w->EditFilnamn->text(), f.data.filePath("kalle.vexa"));
-        w->EditMailAdress->setText("dietist@example.se, \"Berg, Per\" <per@example.se>");
-        w->EditAvsandare->setText("Kalle Åberg");
-        w->Editavsandaremailadress->setText("kalle@example.se");
-        w->memo2->setPlainText("Hej!\nHär är veckan.");
+        clickButton(w, QStringLiteral("Button1"));
+        QCOMPARE(child<QLineEdit>(w, QStringLiteral("EditFilnamn"))->text(),
+                 f.data.filePath("kalle.vexa"));
+        fill(w, QStringLiteral("EditMailAdress"),
+             QStringLiteral("dietist@example.se, \"Berg, Per\" <per@example.se>"));
+        fill(w, QStringLiteral("EditAvsandare"), QStringLiteral("Kalle Åberg"));
+        fill(w, QStringLiteral("Editavsandaremailadress"), QStringLiteral("kalle@example.se"));
+        fill(w, QStringLiteral("memo2"), QStringLiteral("Hej!\nHär är veckan."));
 
         QSignalSpy finished(w, &TFormMailIndy::sendFinished);
-        w->ButtonMail->click();
+        clickButton(w, QStringLiteral("ButtonMail"));
         QVERIFY(w->isSending() || finished.count() == 1);
         QVERIFY(finished.wait(60000) || finished.count() == 1);
         QCOMPARE(f.dialogs.messages, QStringList{"Mailet skickat"});
         // Sending again sends a second message, again with one attachment.
-        w->ButtonMail->click();
+        clickButton(w, QStringLiteral("ButtonMail"));
         QVERIFY(finished.wait(60000) || finished.count() == 2);
         QCOMPARE(f.dialogs.messages, (QStringList{"Mailet skickat", "Mailet skickat"}));
 
@@ -164,17 +188,15 @@ private Q_SLOTS:
 
     void noServerGivesTheFailureMessage() {
         MainWindowFixture f;
-        TFormMailAvancerat* settings = f.windows().FormMailAvancerat;
-        settings->EditHost->setText("127.0.0.1");
-        settings->EditPort->setValue(freePort());
-        settings->ComboBoxTLS->setCurrentIndex(settings->ComboBoxTLS->findText("Ingen"));
+        useLocalServer(f.windows().FormMailAvancerat, freePort());
         f.data.write("kalle.vexa", "100\r\n");
         TFormMailIndy* w = f.windows().FormMailIndy;
-        w->EditFilnamn->setText(f.data.filePath("kalle.vexa"));
-        w->EditMailAdress->setText("dietist@example.se");
-        w->Editavsandaremailadress->setText("kalle@example.se");
+        f.dialogs.queueFileName(f.data.filePath("kalle.vexa"));
+        clickButton(w, QStringLiteral("Button1"));
+        fill(w, QStringLiteral("EditMailAdress"), QStringLiteral("dietist@example.se"));
+        fill(w, QStringLiteral("Editavsandaremailadress"), QStringLiteral("kalle@example.se"));
         QSignalSpy finished(w, &TFormMailIndy::sendFinished);
-        w->ButtonMail->click();
+        clickButton(w, QStringLiteral("ButtonMail"));
         QVERIFY(finished.wait(60000) || finished.count() == 1);
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY2(f.dialogs.messages.first().startsWith("Mailet kunde inte skickas\n"),
@@ -226,12 +248,13 @@ private Q_SLOTS:
         TFormMailAvancerat* w = f.windows().FormMailAvancerat;
         QCOMPARE(w->windowTitle(), QStringLiteral("Inställning av Mailserver"));
         w->show();
-        w->EditHost->setText("smtp.example.se");
-        w->EditPort->setValue(465);
-        w->EditUserID->setText("kalle");
-        w->EditPassword->setText("hemligt");
-        w->ComboBoxTLS->setCurrentIndex(w->ComboBoxTLS->findText("TLS"));
-        w->ButtonOK->click();
+        fill(w, QStringLiteral("EditHost"), QStringLiteral("smtp.example.se"));
+        fill(w, QStringLiteral("EditPort"), QStringLiteral("465"));
+        fill(w, QStringLiteral("EditUserID"), QStringLiteral("kalle"));
+        fill(w, QStringLiteral("EditPassword"), QStringLiteral("hemligt"));
+        auto* tls = child<QComboBox>(w, QStringLiteral("ComboBoxTLS"));
+        chooseComboItem(tls, tls->findText(QStringLiteral("TLS")));
+        clickButton(w, QStringLiteral("ButtonOK"));
         QVERIFY(w->isHidden());
         const QString path = f.data.filePath(MailSettings::kFileName);
         QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther),
@@ -247,10 +270,10 @@ private Q_SLOTS:
         MainWindowFixture f;
         TFormMailIndy* w = f.windows().FormMailIndy;
         f.dialogs.queueFileName(f.data.filePath("finnsinte.vexa"));
-        w->Button1->click();
+        clickButton(w, QStringLiteral("Button1"));
         QCOMPARE(f.dialogs.fileDialogs, QStringList{"Välj beräkning att maila"});
         QCOMPARE(f.dialogs.messages, QStringList{"Hittar inte beräkningen"});
-        QVERIFY(w->EditFilnamn->text().isEmpty());
+        QVERIFY(child<QLineEdit>(w, QStringLiteral("EditFilnamn"))->text().isEmpty());
     }
 };
 

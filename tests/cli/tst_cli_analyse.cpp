@@ -1,9 +1,9 @@
 #include "core/text/TextCodec.h"
+#include "support/CliRunner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,16 +18,12 @@ struct Run {
 };
 
 Run analyse(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(VEXAMAT_CLI),
-            QStringList{QStringLiteral("analyse")} + args +
-                QStringList{QStringLiteral("--data"), qEnvironmentVariable("VEXAMAT_TEST_DATA")});
-    p.waitForFinished(60000);
-    Run r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    const CliRunner::Result result = CliRunner::run(
+        QStringList{QStringLiteral("analyse")} + args +
+        QStringList{QStringLiteral("--data"), qEnvironmentVariable("VEXAMAT_TEST_DATA")});
+    if (!result.problem.isEmpty())
+        qWarning("%s", qPrintable(result.problem));
+    return {result.exitCode, result.standardOutput, result.err()};
 }
 
 // Day 1: 200 g milk (1_101: 247 kJ, 3.4 g protein, 3 g fat, 4.6 g carbohydrate per 100 g) at

@@ -1,4 +1,4 @@
-#include "XlsxFixture.h"
+#include "support/XlsxFixture.h"
 
 #include "core/catalogue/LivsmedelsverketImport.h"
 

@@ -1,10 +1,10 @@
-#include "XlsxFixture.h"
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/TableSchema.h"
 #include "core/catalogue/VexamatDatabase.h"
+#include "support/CliRunner.h"
 #include "support/TempDataFolder.h"
+#include "support/XlsxFixture.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace vexamat;
@@ -18,15 +18,10 @@ struct Run {
 };
 
 Run runCli(const QStringList& arguments) {
-    QProcess p;
-    p.start(QStringLiteral(VEXAMAT_CLI), arguments);
-    Run r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    const CliRunner::Result result = CliRunner::run(arguments);
+    if (!result.problem.isEmpty())
+        qWarning("%s", qPrintable(result.problem));
+    return {result.exitCode, result.out(), result.err()};
 }
 
 const QStringList kColumns{QStringLiteral("Livsmedelsnamn"), QStringLiteral("Livsmedelsnummer"),
