@@ -55,6 +55,9 @@ public:
     const FoodList& foodList() const { return m_foodList; }
     // What the list shows: "senaste", "namn", "fabrikant" or "favorit".
     const QString& listShows() const { return ListShows; }
+    const QString& lastSearch() const { return LastSearch; }
+    // The code of the food the pop-up menu was last opened on.
+    const QString& popupCode() const { return PopupCode; }
 
 Q_SIGNALS:
     void foodChosen(const QString& name, const QString& companion, int row, bool insert);

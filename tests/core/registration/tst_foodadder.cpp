@@ -62,7 +62,6 @@ void TestFoodAdder::addsTheFoodAsTheFirstEmptyRow() {
     QCOMPARE(r.row, 1);
     QVERIFY(r.showHint);
     QVERIFY(!m_state->AddHintPending);
-    QVERIFY(m_state->RegistrationChanged);
     const MealRow& row = m_state->registration.row(0, 0, 1);
     QCOMPARE(row.kod, QStringLiteral("1_101"));
     QCOMPARE(row.livsmedel, QStringLiteral("Mjölk fett 3%"));
@@ -162,7 +161,7 @@ void TestFoodAdder::linesWithoutACodeAddNothing() {
         QCOMPARE(r.status, FoodAdder::Status::NoCode);
     }
     QVERIFY(m_state->RecentFoods.isEmpty());
-    QVERIFY(!m_state->RegistrationChanged);
+    QVERIFY(!m_state->registrationChanged());
     QVERIFY(m_state->AddHintPending);
 }
 

@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "core/files/FoodLookup.h"
 #include "core/registration/MealPickLists.h"
+#include "core/registration/RegistrationSession.h"
 #include "core/text/TextCodec.h"
 #include "support/MainWindowFixture.h"
 #include "support/UserActions.h"
@@ -49,8 +50,10 @@ void putFood(AppState& state, int day, int meal, int row, const QString& code, f
     FoodLookup lookup(state);
     const FoodLookup::Food* food = lookup.find(code);
     QVERIFY(food);
-    MealRow& r = state.registration.row(day, meal, row);
-    r = MealRow();
+    // Put there as a pasted meal would be: one edit of the registration.
+    QVERIFY(state.registration.firstFreeRow(day, meal) == row);
+    Registration::Meal pasted;
+    MealRow& r = pasted[std::size_t(row)];
     r.kod = food->kod;
     r.livsmedel = food->livsmedel;
     r.enhet = food->enhet;
@@ -58,6 +61,13 @@ void putFood(AppState& state, int day, int meal, int row, const QString& code, f
     r.gram = gram;
     r.klockan = klockan;
     r.naring = food->naring;
+    const int currentDay = state.CurrentDay;
+    const int currentMeal = state.CurrentMeal;
+    state.CurrentDay = day;
+    state.CurrentMeal = meal;
+    RegistrationSession(state).pasteMeal(pasted);
+    state.CurrentDay = currentDay;
+    state.CurrentMeal = currentMeal;
 }
 
 } // namespace
@@ -68,14 +78,15 @@ private Q_SLOTS:
     void saveWritesTheFilesAndClearsChanged() {
         MainWindowFixture f;
         QCOMPARE(f.startResult(), WindowSet::Result::Ok);
-        registrationFiles(f.form()).setDateText([] { return QStringLiteral("2026-12-10"); });
+        registrationFiles(f.form()).document().setDateText(
+            [] { return QStringLiteral("2026-12-10"); });
         putFood(*f.state, 0, 1, 1, QStringLiteral("1_101"), 206, QStringLiteral("12:30"));
         f.state->norm.NormKind = QStringLiteral("standardnorm");
         f.state->norm.NormLabel = QStringLiteral("Kvinna 31-60 år");
         typeNote(f.windows().FormInfo, {QStringLiteral("Kalle, 12 år")});
-        QVERIFY(f.state->RegistrationChanged);
+        QVERIFY(f.form()->hasUnsavedChanges());
 
-        const QString chosen = f.data.filePath(QStringLiteral("kalle.txt"));
+        const QString chosen = f.data.filePath(QStringLiteral("kalle"));
         f.dialogs.queueFileName(chosen);
         trigger(f.form(), "SparaBerkning1");
 
@@ -90,21 +101,21 @@ private Q_SLOTS:
         const QStringList norm = fileLines(f.data.filePath(QStringLiteral("kalle.norm")));
         QCOMPARE(norm.size(), 84);
         QCOMPARE(norm.at(11), QStringLiteral("Kvinna 31-60 år"));
-        QVERIFY(!f.state->RegistrationChanged);
+        QVERIFY(!f.form()->hasUnsavedChanges());
         QCOMPARE(f.state->RegistrationTitle, vexa);
         QCOMPARE(f.form()->windowTitle(), vexa + "   Kvinna 31-60 år");
     }
 
     void cancelledOrFailedSaveKeepsChanged() {
         MainWindowFixture f;
-        f.state->RegistrationChanged = true;
+        putFood(*f.state, 0, 0, 1, QStringLiteral("1_101"), 50);
         f.dialogs.queueFileName(QString()); // the dialog is cancelled
         trigger(f.form(), "SparaBerkning1");
-        QVERIFY(f.state->RegistrationChanged);
+        QVERIFY(f.form()->hasUnsavedChanges());
 
         f.dialogs.queueFileName(f.data.filePath(QStringLiteral("saknas/kalle.vexa")));
         trigger(f.form(), "SparaBerkning1");
-        QVERIFY(f.state->RegistrationChanged);
+        QVERIFY(f.form()->hasUnsavedChanges());
         QCOMPARE(f.dialogs.messages.size(), 2);
         QVERIFY(f.dialogs.messages.at(0).startsWith("Kan ej spara registreringen\n"));
         QCOMPARE(f.dialogs.messages.at(1), QStringLiteral("Kan ej spara aktuell norm"));
@@ -112,7 +123,7 @@ private Q_SLOTS:
 
     void openShowsWhatWasSaved() {
         MainWindowFixture f;
-        registrationFiles(f.form()).setDateText([] { return QStringLiteral("D1"); });
+        registrationFiles(f.form()).document().setDateText([] { return QStringLiteral("D1"); });
         putFood(*f.state, 2, 0, 1, QStringLiteral("1_101"), 50);
         putFood(*f.state, 2, 0, 2, QStringLiteral("egna001"), 150);
         putFood(*f.state, 0, 4, 1, QStringLiteral("Abbo001"), 200);
@@ -140,7 +151,7 @@ private Q_SLOTS:
         QCOMPARE(g.state->norm.NormLabel, QStringLiteral("Egen norm 2000 kcal"));
         QCOMPARE(g.state->norm.ActiveNeed[71], 7.5f);
         QCOMPARE(g.windows().FormInfo->noteLines(), (QStringList{"rad 1", "rad 2"}));
-        QVERIFY(!g.state->RegistrationChanged);
+        QVERIFY(!g.form()->hasUnsavedChanges());
         QCOMPARE(g.state->RegistrationTitle, vexa + "   D1");
         QCOMPARE(g.form()->windowTitle(), vexa + "   Egen norm 2000 kcal  /D1");
         QCOMPARE(g.state->MealTypeFoods[MealPickLists::Frukost].names(),
@@ -161,7 +172,6 @@ private Q_SLOTS:
     void openingAsksToSaveAndCancelKeepsTheRegistration() {
         MainWindowFixture f;
         putFood(*f.state, 0, 0, 1, QStringLiteral("1_101"), 50);
-        f.state->RegistrationChanged = true;
         f.dialogs.queueAnswer(Dialogs::Answer::Cancel);
         trigger(f.form(), "Hmtaberkning1");
         QCOMPARE(f.dialogs.questions,
@@ -218,8 +228,11 @@ private Q_SLOTS:
 
     void deleteRemovesTheRegistrationFiles() {
         MainWindowFixture f;
-        for (const char* ext : {".vexa", ".txt", ".norm", ".akt", ".enorm", ".harris", ".pers"})
+        const char* const sideFiles[] = {".vexa",   ".txt",  ".norm",  ".akt",    ".enorm",
+                                         ".harris", ".pers", ".kropp", ".ketogen"};
+        for (const char* ext : sideFiles)
             f.data.write(QStringLiteral("kalle") + QString::fromLatin1(ext), "x\r\n");
+        f.data.write(QStringLiteral("kalle2.pers"), "x\r\n");
         const QString vexa = f.data.filePath(QStringLiteral("kalle.vexa"));
         f.dialogs.queueFileName(vexa);
         f.dialogs.queueFileName(QString()); // the dialog opens again until cancelled
@@ -227,23 +240,26 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.fileDialogs, (QStringList{"Välj registrering som du vill radera.",
                                                      "Välj registrering som du vill radera."}));
         QCOMPARE(f.dialogs.messages, QStringList{vexa + " borttagen"});
-        for (const char* ext : {".vexa", ".txt", ".norm", ".akt", ".enorm", ".harris"})
-            QVERIFY(!QFile::exists(f.data.filePath(QStringLiteral("kalle") + ext)));
-        QVERIFY(QFile::exists(f.data.filePath(QStringLiteral("kalle.pers"))));
+        // Every file that belongs to the registration goes, and nothing of another one.
+        for (const char* ext : sideFiles)
+            QVERIFY2(!QFile::exists(f.data.filePath(QStringLiteral("kalle") + ext)), ext);
+        QVERIFY(QFile::exists(f.data.filePath(QStringLiteral("kalle2.pers"))));
     }
 
     void sideFileOfTheNormKindIsWrittenAndRead() {
         MainWindowFixture f;
         QStringList written;
         QStringList read;
-        registrationFiles(f.form()).registerSideFile(QStringLiteral("harrisnorm"),
-                                                     {QStringLiteral(".harris"),
-                                                      [&](const QString& p) {
-                                                          written << p;
-                                                          TextCodec::writeLines(p, {"Man"});
-                                                      },
-                                                      [&](const QString& p) { read << p; },
-                                                      {}});
+        registrationFiles(f.form()).document().registerSideFile(
+            QStringLiteral("harrisnorm"), {[&](const QString& p, QString* error) {
+                                               written << p;
+                                               return TextCodec::writeLines(p, {"Man"}, error);
+                                           },
+                                           [&](const QString& p, QString*) {
+                                               read << p;
+                                               return true;
+                                           },
+                                           {}});
         f.state->norm.NormKind = QStringLiteral("harrisnorm");
         const QString vexa = f.data.filePath(QStringLiteral("h.vexa"));
         f.dialogs.queueFileName(vexa);
@@ -256,17 +272,17 @@ private Q_SLOTS:
 
     void typingInTheNoteMarksTheRegistrationChanged() {
         MainWindowFixture f;
-        QVERIFY(!f.state->RegistrationChanged);
+        QVERIFY(!f.form()->hasUnsavedChanges());
         trigger(f.form(), "Extrainfo1");
         QVERIFY(f.windows().FormInfo->isVisible());
         typeNote(f.windows().FormInfo, {QStringLiteral("a")});
-        QVERIFY(f.state->RegistrationChanged);
+        QVERIFY(f.form()->hasUnsavedChanges());
         // A new registration asks to save, and empties the note.
         f.dialogs.queueAnswer(Dialogs::Answer::No);
         trigger(f.form(), "Nyberkning1");
         QCOMPARE(f.dialogs.questions.size(), 1);
         QVERIFY(f.windows().FormInfo->noteLines().isEmpty());
-        QVERIFY(!f.state->RegistrationChanged);
+        QVERIFY(!f.form()->hasUnsavedChanges());
     }
 };
 
