@@ -534,9 +534,9 @@ void TForm1::setExtendedLayout(bool extended) {
     if (!extended && m_windows.FormDagFarger)
         m_windows.FormDagFarger->hide();
     if (extended) {
+        // The charts take room below the grid: the window grows rather than the grid shrinks.
         const QSize wanted = sizeHint();
-        if (height() < wanted.height() || width() < wanted.width())
-            resize(std::max(width(), wanted.width()), std::max(height(), wanted.height()));
+        resize(std::max(width(), wanted.width()), std::max({height(), wanted.height(), 760}));
     }
     saveLayout();
     Recalculate();
