@@ -3,6 +3,7 @@
 #include "core/files/NormFile.h"
 #include "core/text/TextCodec.h"
 #include "support/MainWindowFixture.h"
+#include "support/MealActions.h"
 #include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/analysis/Tformnvval.h"
@@ -59,26 +60,6 @@ private:
     QListWidget* foods() { return child<QListWidget>(form(), QStringLiteral("ListBoxLivs")); }
     QLineEdit* searchBox() { return child<QLineEdit>(form(), QStringLiteral("Edit1")); }
     const MealRow& row(int r) { return m_fx->state->registration.row(0, 0, r); }
-    void search(const QString& text) {
-        searchBox()->clear();
-        typeText(searchBox(), text);
-        QTRY_VERIFY(!child<QTimer>(form(), QStringLiteral("Timer1"))->isActive());
-    }
-    void addFood(const QString& text, const QString& name) {
-        search(text);
-        const QList<QListWidgetItem*> items = foods()->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(name));
-        doubleClickCell(foods(), foods()->row(items.first()));
-    }
-    void typeIntoCell(int tableRow, int column, const QString& text) {
-        clickCell(grid(), tableRow, column);
-        typeText(grid(), text.left(1));
-        // The cell's editor has the focus; an earlier one may still wait to be deleted.
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor);
-        typeText(editor, text.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-    }
     void setExtended(bool extended) {
         if (form()->isExtendedLayout() != extended)
             clickButton(form(), QStringLiteral("ButtonEnklare"));
@@ -117,9 +98,9 @@ void TestNewUser::textsShowWhole() {
     QFETCH(bool, extended);
     setExtended(extended);
     // A bold meal button, a time, a long name and the largest amount a row may hold.
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    typeIntoCell(0, 3, QStringLiteral("10000"));
-    typeIntoCell(0, 4, QStringLiteral("07:30"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    typeIntoGridCell(form(), 0, 3, QStringLiteral("10000"));
+    typeIntoGridCell(form(), 0, 4, QStringLiteral("07:30"));
     QCOMPARE(row(1).gram, 10000.0f);
     QVERIFY(child<QAbstractButton>(form(), QStringLiteral("SpeedButton1"))->font().bold());
     QCoreApplication::processEvents();
@@ -157,7 +138,7 @@ void TestNewUser::textsShowWhole() {
 
 void TestNewUser::manyNutrientsKeepTheirBarLabels() {
     setExtended(true);
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     // The user ticks every nutrient and keeps the choice.
     triggerAction(form(), QStringLiteral("Vljnringsmnen1"));
     Tformnvval* choice = m_fx->windows().formnvval;
@@ -193,7 +174,7 @@ void TestNewUser::manyNutrientsKeepTheirBarLabels() {
 void TestNewUser::searchBoxHintIsNoText() {
     QVERIFY(searchBox()->text().isEmpty());
     QCOMPARE(searchBox()->placeholderText(), QStringLiteral("Sökord"));
-    search(QStringLiteral("mjölk"));
+    searchFoods(form(), QStringLiteral("mjölk"));
     QCOMPARE(searchBox()->text(), QStringLiteral("mjölk"));
     QCOMPARE(foods()->item(0)->text(), QStringLiteral("Mjölk fett 3%"));
 }
@@ -216,11 +197,11 @@ void TestNewUser::refusedAmounts() {
     QFETCH(QString, typed);
     QFETCH(float, grams);
     QFETCH(bool, refused);
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    typeIntoCell(0, 3, QStringLiteral("200"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    typeIntoGridCell(form(), 0, 3, QStringLiteral("200"));
     QCOMPARE(row(1).gram, 200.0f);
     m_fx->dialogs.messages.clear();
-    typeIntoCell(0, column, typed);
+    typeIntoGridCell(form(), 0, column, typed);
     QCOMPARE(row(1).gram, grams);
     QCOMPARE(!m_fx->dialogs.messages.isEmpty(), refused);
     // The grid shows what the registration holds, never the refused text.
@@ -228,15 +209,15 @@ void TestNewUser::refusedAmounts() {
 }
 
 void TestNewUser::sameClockTimeCarriesDownAgain() {
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    addFood(QStringLiteral("banan"), QStringLiteral("Banan"));
-    typeIntoCell(0, 4, QStringLiteral("07:30"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFoodFromList(form(), QStringLiteral("banan"), QStringLiteral("Banan"));
+    typeIntoGridCell(form(), 0, 4, QStringLiteral("07:30"));
     QCOMPARE(row(2).klockan, QStringLiteral("07:30"));
-    typeIntoCell(1, 4, QStringLiteral("09:00"));
-    addFood(QStringLiteral("kaffe"), QStringLiteral("Kaffe bryggt"));
+    typeIntoGridCell(form(), 1, 4, QStringLiteral("09:00"));
+    addFoodFromList(form(), QStringLiteral("kaffe"), QStringLiteral("Kaffe bryggt"));
     QCOMPARE(row(3).klockan, QStringLiteral("09:00"));
     // The first row's time typed again holds for every row below it once more.
-    typeIntoCell(0, 4, QStringLiteral("07:30"));
+    typeIntoGridCell(form(), 0, 4, QStringLiteral("07:30"));
     QCOMPARE(row(2).klockan, QStringLiteral("07:30"));
     QCOMPARE(row(3).klockan, QStringLiteral("07:30"));
 }
@@ -245,7 +226,7 @@ void TestNewUser::favouriteRemovedByItsCode() {
     setExtended(true);
     // Two favourites: Ananas and Banan, as the food list gives them.
     for (const QString& name : {QStringLiteral("Ananas"), QStringLiteral("Banan")}) {
-        search(name.toLower());
+        searchFoods(form(), name.toLower());
         const FoodList& shown = form()->foodPicker().foodList();
         const int i = int(shown.lines.indexOf(name));
         QVERIFY(i >= 0);
@@ -282,7 +263,7 @@ void TestNewUser::savingOverAnotherFileAsks() {
     old.write("kalles registrering\r\n");
     old.close();
 
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     m_fx->dialogs.queueFileName(dir.filePath(QStringLiteral("kalle"))); // typed without suffix
     m_fx->dialogs.queueAnswer(replace ? Dialogs::Answer::Yes : Dialogs::Answer::No);
     triggerAction(form(), QStringLiteral("SparaBerkning1"));
@@ -296,7 +277,7 @@ void TestNewUser::savingOverAnotherFileAsks() {
 void TestNewUser::openedNormReachesTheSettings() {
     // A saved registration whose norm has other energy shares than the default one.
     QTemporaryDir dir;
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     const QString path = dir.filePath(QStringLiteral("norm.vexa"));
     m_fx->dialogs.queueFileName(path);
     triggerAction(form(), QStringLiteral("SparaBerkning1"));

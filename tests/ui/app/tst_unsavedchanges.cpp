@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "support/MainWindowFixture.h"
+#include "support/MealActions.h"
 #include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
@@ -37,27 +38,6 @@ private:
     QTableWidget* grid() { return child<QTableWidget>(form(), QStringLiteral("StringGridMaltid")); }
     QListWidget* foods() { return child<QListWidget>(form(), QStringLiteral("ListBoxLivs")); }
     QLineEdit* searchBox() { return child<QLineEdit>(form(), QStringLiteral("Edit1")); }
-    void search(const QString& text) {
-        searchBox()->clear();
-        typeText(searchBox(), text);
-        QTRY_VERIFY(!child<QTimer>(form(), QStringLiteral("Timer1"))->isActive());
-    }
-    void addFood(const QString& text, const QString& name) {
-        search(text);
-        const QList<QListWidgetItem*> items = foods()->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(name));
-        doubleClickCell(foods(), foods()->row(items.first()));
-    }
-    // Types text into a cell of the grid and commits it with Enter.
-    void typeIntoCell(int tableRow, int column, const QString& text) {
-        clickCell(grid(), tableRow, column);
-        typeText(grid(), text.left(1));
-        // The cell's editor has the focus; an earlier one may still wait to be deleted.
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY(editor);
-        typeText(editor, text.mid(1));
-        QTest::keyClick(editor, Qt::Key_Return);
-    }
     void saveAs(const QString& path) {
         m_fx->dialogs.queueFileName(path);
         triggerAction(form(), QStringLiteral("SparaBerkning1"));
@@ -95,8 +75,8 @@ void TestUnsavedChanges::init() {
     form()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form()));
     // Two foods in breakfast, saved: nothing to save yet.
-    addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
-    addFood(QStringLiteral("banan"), QStringLiteral("Banan"));
+    addFoodFromList(form(), QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
+    addFoodFromList(form(), QStringLiteral("banan"), QStringLiteral("Banan"));
     saveAs(m_dir.filePath(QStringLiteral("frukost.vexa")));
 }
 
@@ -134,13 +114,13 @@ void TestUnsavedChanges::everyEditAsksBeforeClosing() {
         QVERIFY(units->count() > 1);
         clickCell(units, units->count() > 2 ? 2 : 1);
     } else if (edit == QStringLiteral("Antal")) {
-        typeIntoCell(0, 1, QStringLiteral("3"));
+        typeIntoGridCell(form(), 0, 1, QStringLiteral("3"));
     } else if (edit == QStringLiteral("Gram")) {
-        typeIntoCell(0, 3, QStringLiteral("275"));
+        typeIntoGridCell(form(), 0, 3, QStringLiteral("275"));
     } else if (edit == QStringLiteral("klockan")) {
-        typeIntoCell(1, 4, QStringLiteral("07:30"));
+        typeIntoGridCell(form(), 1, 4, QStringLiteral("07:30"));
     } else if (edit == QStringLiteral("nytt livsmedel")) {
-        addFood(QStringLiteral("kaffe"), QStringLiteral("Kaffe bryggt"));
+        addFoodFromList(form(), QStringLiteral("kaffe"), QStringLiteral("Kaffe bryggt"));
     } else if (edit == QStringLiteral("klistra in")) {
         triggerAction(form(), QStringLiteral("Kopieradennamltid2"));
         clickButton(form(), QStringLiteral("SpeedButton2"));
@@ -150,7 +130,7 @@ void TestUnsavedChanges::everyEditAsksBeforeClosing() {
         typeText(searchBox(), QStringLiteral("12:00"));
         QTest::keyClick(searchBox(), Qt::Key_Return);
     } else if (edit == QStringLiteral("släpp på rad")) {
-        search(QStringLiteral("kaffe"));
+        searchFoods(form(), QStringLiteral("kaffe"));
         clickCell(
             foods(),
             int(foods()->row(
@@ -181,7 +161,7 @@ void TestUnsavedChanges::undoToTheSavedStateClosesWithoutAsking() {
     clickCell(grid(), 0, 0);
     clickButton(form(), QStringLiteral("Button4"));
     clickButton(form(), QStringLiteral("Button4"));
-    typeIntoCell(1, 4, QStringLiteral("08:15"));
+    typeIntoGridCell(form(), 1, 4, QStringLiteral("08:15"));
     QVERIFY(m_fx->state->registration.row(0, 0, 1).gram > saved);
     triggerAction(form(), QStringLiteral("ngra1"));
     triggerAction(form(), QStringLiteral("ngra1"));
