@@ -138,7 +138,6 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
                 menu = bar->addMenu(QString::fromUtf8(entry->caption));
                 menu->setObjectName(QString::fromLatin1(entry->name));
                 menu->menuAction()->setProperty("shown", int(entry->shown));
-                m_menus << menu;
             }
             action = menu->addAction(QString::fromUtf8(item.caption));
         }

@@ -5,7 +5,6 @@
 
 class QAction;
 class QMainWindow;
-class QMenu;
 
 namespace vexamat {
 
@@ -30,7 +29,6 @@ public:
 private:
     QMainWindow& m_window;
     Windows& m_windows;
-    QList<QMenu*> m_menus;
 };
 
 } // namespace vexamat

@@ -337,14 +337,14 @@ TForm1::StartupResult TForm1::FormCreate() {
 
 void TForm1::buildRefreshList() {
     // The order of the refresh steps: a later view may read what an earlier one shows.
-    const Windows& w = m_windows;
-    const QWidget* const order[] = {m_grid,           w.Formsiffror, w.FormNvPerKg,
-                                    w.FormNvPer100g,  m_charts,      w.FormAktiv,
-                                    w.FormFettStapel, w.FormDygn,    w.FormLivsmedelsgrupper,
-                                    w.FormSalt,       w.FormInsulin, w.FormGramTotal};
+    Windows& w = m_windows;
+    QWidget* const order[] = {m_grid,           w.Formsiffror, w.FormNvPerKg,
+                              w.FormNvPer100g,  m_charts,      w.FormAktiv,
+                              w.FormFettStapel, w.FormDygn,    w.FormLivsmedelsgrupper,
+                              w.FormSalt,       w.FormInsulin, w.FormGramTotal};
     m_views.clear();
-    for (const QWidget* window : order) {
-        if (auto* view = dynamic_cast<ResultView*>(const_cast<QWidget*>(window)))
+    for (QWidget* window : order) {
+        if (auto* view = dynamic_cast<ResultView*>(window))
             m_views.push_back(view);
     }
 }

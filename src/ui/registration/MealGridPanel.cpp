@@ -127,8 +127,7 @@ MealGridPanel::MealGridPanel(AppState& state, Dialogs& dialogs, MainWindowUpdate
 
 void MealGridPanel::fitColumns() {
     const QFontMetrics cells(StringGridMaltid->font());
-    QFont headingFont = StringGridMaltid->horizontalHeader()->font();
-    const QFontMetrics headings(headingFont);
+    const QFontMetrics headings(StringGridMaltid->horizontalHeader()->font());
     // A cell's text has the item view's margins on both sides; a heading also the sort mark.
     const int cellMargin =
         2 * (StringGridMaltid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 4);

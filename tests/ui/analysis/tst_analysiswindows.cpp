@@ -489,6 +489,12 @@ private Q_SLOTS:
         clickButton(w, QStringLiteral("Button2"));
         QCOMPARE(readAll(f->data.filePath("energi.nvval")), QByteArray("15\r\n16\r\n"));
         clickButton(w->box(38));
+        // The name typed again without its extension is the same file: asked, and No keeps it.
+        f->dialogs.queueFileName(f->data.filePath("energi"));
+        f->dialogs.queueAnswer(Dialogs::Answer::No);
+        clickButton(w, QStringLiteral("Button2"));
+        QVERIFY(f->dialogs.questions.last().contains(QStringLiteral("finns redan")));
+        QCOMPARE(readAll(f->data.filePath("energi.nvval")), QByteArray("15\r\n16\r\n"));
         clickButton(w, QStringLiteral("Button1"));
         QCOMPARE(readAll(f->data.filePath("nvval.txt")), QByteArray("15\r\n16\r\n38\r\n"));
         QCOMPARE(charts()->labels().size(), 3);
@@ -501,7 +507,8 @@ private Q_SLOTS:
         QCOMPARE(readAll(f->data.filePath("nvval.txt")), QByteArray("15\r\n16\r\n"));
         QCOMPARE(charts()->labels().size(), 2);
         QCOMPARE(f->dialogs.fileDialogs,
-                 (QStringList{"Spara valda näringsämnen", "Hämta näringsämnesgrupp"}));
+                 (QStringList{"Spara valda näringsämnen", "Spara valda näringsämnen",
+                              "Hämta näringsämnesgrupp"}));
     }
 };
 
