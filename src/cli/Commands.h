@@ -8,3 +8,4 @@ int runMakeDb(const QStringList& arguments);
 int runSearch(const QStringList& arguments);
 int runAnalyse(const QStringList& arguments);
 int runImportLivsmedelsverket(const QStringList& arguments);
+int runTopList(const QStringList& arguments);

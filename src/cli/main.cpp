@@ -21,7 +21,10 @@ void printUsage() {
            "  analyse FIL.vexa [--data DIR] [--json]\n"
            "                                   näringen i en sparad registrering\n"
            "  import-livsmedelsverket FIL.xlsx [--data DIR]\n"
-           "                                   ersätter livtab100 med Livsmedelsverkets databas\n";
+           "                                   ersätter livtab100 med Livsmedelsverkets databas\n"
+           "  toplist NÄRINGSÄMNE [--table livtab100|livtab2005|fabrikant|egna|dabas]\n"
+           "          [--per-portion] [--count N] [--data DIR]\n"
+           "                                   livsmedlen rikast på ett näringsämne\n";
 }
 
 } // namespace
@@ -41,6 +44,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("search"), runSearch},
         {QStringLiteral("analyse"), runAnalyse},
         {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
+        {QStringLiteral("toplist"), runTopList},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);

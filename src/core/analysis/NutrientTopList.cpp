@@ -49,18 +49,20 @@ NutrientTopList::Result NutrientTopList::build(const FoodTable& table, int nutri
         result.error = QStringLiteral("Tabellen %1 är inte öppen.").arg(table.name());
         return result;
     }
-    const int field = nutrientNo - 1;
-    const int nameField = table.position(QStringLiteral("Livsmedel"));
-    const int portionField = table.position(QStringLiteral("Portionsstorlek"));
+    // Only the three fields needed: reading whole records costs most of the time.
+    const QString nameField = QStringLiteral("Livsmedel");
+    const QString portionField = QStringLiteral("Portionsstorlek");
+    const QString valueField = table.fieldNames().value(nutrientNo - 1);
     const QString unit = names.NutrientUnit[nutrientNo];
-    for (const TableRecord& record : table.recordsInKeyOrder()) {
-        const QString name = record.text(nameField);
+    for (const TableRecord& record :
+         table.recordsInKeyOrder({nameField, portionField, valueField})) {
+        const QString name = record.text(0);
         if (name == QLatin1String("RESERV"))
             continue;
-        const double value = record.numberOr(field, 0);
+        const double value = record.numberOr(2, 0);
         if (!(value > kSmallest))
             continue;
-        double portion = record.numberOr(portionField, 0);
+        double portion = record.numberOr(1, 0);
         if (portion < 0.5)
             portion = 0;
         if (!perPortion) {

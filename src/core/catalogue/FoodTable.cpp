@@ -1,8 +1,8 @@
 #include "core/catalogue/FoodTable.h"
 
-#include "core/text/SwedishText.h"
 #include "core/catalogue/TableSchema.h"
 #include "core/catalogue/VexamatDatabase.h"
+#include "core/text/SwedishText.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -164,8 +164,8 @@ QList<TableRecord> FoodTable::recordsInNameOrder(const QStringList& fields) cons
     return out;
 }
 
-QList<TableRecord> FoodTable::recordsInKeyOrder() const {
-    return select({}, m_keyField);
+QList<TableRecord> FoodTable::recordsInKeyOrder(const QStringList& fields) const {
+    return select(fields, m_keyField);
 }
 
 int FoodTable::count() const {

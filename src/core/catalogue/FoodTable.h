@@ -36,7 +36,7 @@ public:
     // All records (or only the named fields) in name order: Swedish order of the name
     // field, letter case ignored.
     QList<TableRecord> recordsInNameOrder(const QStringList& fields = {}) const;
-    QList<TableRecord> recordsInKeyOrder() const;
+    QList<TableRecord> recordsInKeyOrder(const QStringList& fields = {}) const;
     int count() const;
 
 private:

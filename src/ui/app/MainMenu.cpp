@@ -1,6 +1,7 @@
 #include "ui/app/MainMenu.h"
 
 #include "ui/Windows.h"
+#include "ui/analysis/TFormToppen.h"
 #include "ui/analysis/Tformnvval.h"
 #include "ui/catalogue/TFormDabas.h"
 #include "ui/catalogue/TFormEgna.h"
@@ -108,7 +109,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
         {nullptr, "Vljnringsmnen1", "Välj näringsämnen", Shown::Extended,
          windowAt<&Windows::formnvval>, nullptr},
-        {nullptr, "Nringstoppen1", "Näringstoppen", Shown::Hidden, nullptr, nullptr},
+        {nullptr, "Nringstoppen1", "Näringstoppen", Shown::Always, windowAt<&Windows::FormToppen>,
+         nullptr},
         {"Register1", "Livsmedelstabell1", "Livsmedelsverket", Shown::Extended,
          windowAt<&Windows::FormTab>, nullptr},
         {"Register1", "Fabrikanter1", "Fabrikanter", Shown::Extended,
