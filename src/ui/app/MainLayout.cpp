@@ -40,7 +40,7 @@ const Entry kEntries[] = {
     {"ButtonFett", false, false},
     {"ButtonEnergiCirkel", false, false},
     {"ButtonLivsGrupper", false, false},
-    {"ButtonSalt", false, false},
+    {"ButtonSalt", false, true},
     {"ButtonInsulin", false, false},
     {"ButtonSkrivLivtab", false, false},
     {"ComboBoxExtra", false, false},

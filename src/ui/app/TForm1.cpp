@@ -77,23 +77,30 @@ const QStringList kHelpMemoLines{
 const QString kSimpleCaption = QStringLiteral("Visa fler funktioner.");
 const QString kExtendedCaption = QStringLiteral("Visa enklare version.");
 
-// The buttons that open the detail windows, in their grid order. Which of them show is the
-// layout's business.
+using WindowGetter = QWidget* (*)(Windows&);
+
+template <auto member> QWidget* windowAt(Windows& windows) {
+    return windows.*member;
+}
+
+// The buttons that open the detail windows, in their grid order, with the window each opens
+// (nullptr while that window is not built). Which of them show is the layout's business.
 struct WindowButton {
     const char* name;
     const char* caption;
+    WindowGetter window;
 };
 const WindowButton kWindowButtons[] = {
-    {"ButtonVisaSiffror", "Näringen i siffror"},
-    {"Button8", "Tidsdiagram"},
-    {"ButtonNvPerKg", "Per kg kroppsvikt"},
-    {"ButtonNv100g", "Näring per 100g"},
-    {"ButtonGram", "Näring per livsmedel"},
-    {"ButtonFett", "Fettsammansättning"},
-    {"ButtonEnergiCirkel", "Livsmedelscirkel"},
-    {"ButtonLivsGrupper", "Livsmedelsgrupper"},
-    {"ButtonSalt", "Salt"},
-    {"ButtonInsulin", "Insulin"},
+    {"ButtonVisaSiffror", "Näringen i siffror", nullptr},
+    {"Button8", "Tidsdiagram", nullptr},
+    {"ButtonNvPerKg", "Per kg kroppsvikt", nullptr},
+    {"ButtonNv100g", "Näring per 100g", nullptr},
+    {"ButtonGram", "Näring per livsmedel", nullptr},
+    {"ButtonFett", "Fettsammansättning", nullptr},
+    {"ButtonEnergiCirkel", "Livsmedelscirkel", nullptr},
+    {"ButtonLivsGrupper", "Livsmedelsgrupper", nullptr},
+    {"ButtonSalt", "Salt", windowAt<&Windows::FormSalt>},
+    {"ButtonInsulin", "Insulin", nullptr},
 };
 
 template <typename T> T* named(T* widget, const char* name) {
@@ -249,6 +256,9 @@ void TForm1::createWindowButtons(QLayout* into) {
     for (const WindowButton& b : kWindowButtons) {
         auto* button = named(new QPushButton(QString::fromUtf8(b.caption), m_central), b.name);
         button->hide();
+        if (b.window)
+            connect(button, &QPushButton::clicked, this,
+                    [this, getter = b.window] { MainMenu::openWindow(getter(m_windows)); });
         grid->addWidget(button, i / 3, i % 3);
         ++i;
     }

@@ -1,6 +1,5 @@
 #include "core/AppState.h"
 #include "core/analysis/ResultChartBuilder.h"
-#include "core/analysis/SaltSummary.h"
 #include "support/TempDataFolder.h"
 
 #include <QDir>
@@ -218,40 +217,6 @@ private Q_SLOTS:
         s->registration.row(1, 0, 1) = a;
         s->ViewMode = view;
         QCOMPARE(build().priceText, text);
-    }
-
-    void salt_data() {
-        QTest::addColumn<int>("view");
-        QTest::addColumn<float>("sodium");
-        QTest::addColumn<bool>("missing");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("progress");
-        QTest::newRow("day") << 1 << 2400.0f << false << "Saltmängden denna dag är: 6.0 gram." << 6;
-        QTest::newRow("meal view shows the day")
-            << 0 << 1000.0f << false << "Saltmängden denna dag är: 2.5 gram." << 2;
-        QTest::newRow("missing sodium")
-            << 1 << 2400.0f << true
-            << "Saltmängden denna dag är: 6.0 gram.    1 livsmedel saknar uppgift om "
-               "saltinnehåll."
-            << 6;
-        QTest::newRow("days") << 2 << 1400.0f << false << "Dagsmedelvärdet salt är: 3.5 gram." << 4;
-    }
-    void salt() {
-        QFETCH(int, view);
-        QFETCH(float, sodium);
-        QFETCH(bool, missing);
-        QFETCH(QString, line);
-        QFETCH(int, progress);
-        s->registration.row(0, 0, 1) = food(100, {{nutrient::Kj, 500}, {nutrient::Sodium, sodium}});
-        if (missing)
-            s->registration.row(0, 1, 1) = food(100, {{nutrient::Sodium, -1}});
-        s->recalculate();
-        const SaltSummary salt = SaltSummary::compute(*s->results, view, 0);
-        QCOMPARE(salt.lines,
-                 (QStringList{QStringLiteral("Kvinnor bör minska intaget av salt till 6 gram per "
-                                             "dag, män till 7 gram."),
-                              line}));
-        QCOMPARE(salt.progress, progress);
     }
 };
 

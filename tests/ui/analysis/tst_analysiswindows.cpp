@@ -1,9 +1,11 @@
 #include "core/analysis/ResultChartBuilder.h"
 #include "support/MainWindowFixture.h"
+#include "support/MealActions.h"
 #include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultChartPanel.h"
 #include "ui/analysis/ResultCharts.h"
+#include "ui/analysis/TFormSalt.h"
 #include "ui/analysis/Tformnvval.h"
 #include "ui/app/TForm1.h"
 #include "ui/diabetes/TFormDagFarger.h"
@@ -20,11 +22,13 @@
 #include <QDir>
 #include <QFile>
 #include <QHorizontalStackedBarSeries>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -509,6 +513,65 @@ private Q_SLOTS:
         QCOMPARE(f->dialogs.fileDialogs,
                  (QStringList{"Spara valda näringsämnen", "Spara valda näringsämnen",
                               "Hämta näringsämnesgrupp"}));
+    }
+
+    void saltWindowFollowsTheMeals() {
+        TFormSalt* salt = f->windows().FormSalt;
+        auto* memo = child<QPlainTextEdit>(salt, QStringLiteral("Memo1"));
+        auto* bar = child<QProgressBar>(salt, QStringLiteral("ProgressBar1"));
+        const QString advice = QStringLiteral(
+            "Kvinnor bör minska intaget av salt till 6 gram per dag, män till 7 gram.");
+        const QString missing = QStringLiteral("    1 livsmedel saknar uppgift om saltinnehåll.");
+        const auto memoLines = [memo] { return memo->toPlainText().split(QLatin1Char('\n')); };
+
+        QVERIFY(!salt->isVisible());
+        click("ButtonSalt");
+        QVERIFY(salt->isVisible());
+        QCOMPARE(salt->windowTitle(), QStringLiteral("Salt (NaCl) i förhållande till behovet"));
+        QCOMPARE(memoLines(),
+                 (QStringList{advice, QStringLiteral("Saltmängden denna dag är: 0.0 gram.")}));
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(bar->maximum(), 20);
+        QStringList clipped;
+        for (QLabel* l : salt->findChildren<QLabel*>()) {
+            if (l->width() < l->fontMetrics().horizontalAdvance(l->text()))
+                clipped << l->text();
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('|'))));
+
+        // 300 g with 550 mg sodium per 100 g: 1650 mg, 4.125 g salt.
+        addFoodFromList(form(), QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
+        QCOMPARE(memoLines(),
+                 (QStringList{advice, QStringLiteral("Saltmängden denna dag är: 4.1 gram.")}));
+        QCOMPARE(bar->value(), 4);
+        addFoodFromList(form(), QStringLiteral("multivitamin"),
+                        QStringLiteral("Multivitamin och mineral tablett"));
+        QCOMPARE(memoLines().value(1),
+                 QStringLiteral("Saltmängden denna dag är: 4.1 gram.") + missing);
+
+        // Another day (stroganoff and 40 g with 900 mg per 100 g: 2010 mg) and the days view:
+        // the average over the two days with food, (1650 + 2010) / 2 mg.
+        chooseComboItem(child<QComboBox>(form(), QStringLiteral("ComboBox1")), 1);
+        QCOMPARE(memoLines().value(1), QStringLiteral("Saltmängden denna dag är: 0.0 gram."));
+        addFoodFromList(form(), QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
+        addFoodFromList(form(), QStringLiteral("sill"), QStringLiteral("Sill inlagd"));
+        QCOMPARE(memoLines().value(1), QStringLiteral("Saltmängden denna dag är: 5.0 gram."));
+        QCOMPARE(bar->value(), 5);
+        click("SpeedButton11");
+        QCOMPARE(memoLines().value(1),
+                 QStringLiteral("Dagsmedelvärdet salt är: 4.6 gram.") + missing);
+        QCOMPARE(bar->value(), 5);
+
+        // Closed, it costs nothing: it shows the old figures until it is opened again, then
+        // (1650 + 3660) / 2 mg.
+        salt->close();
+        addFoodFromList(form(), QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
+        QCOMPARE(memoLines().value(1),
+                 QStringLiteral("Dagsmedelvärdet salt är: 4.6 gram.") + missing);
+        click("ButtonSalt");
+        QCOMPARE(memoLines().value(1),
+                 QStringLiteral("Dagsmedelvärdet salt är: 6.6 gram.") + missing);
+        QCOMPARE(bar->value(), 7);
     }
 };
 
