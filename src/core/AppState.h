@@ -36,8 +36,11 @@ struct AppState {
     QString RegistrationTitle; // shown in the main window's caption
     // Every edit of the registration, made through RegistrationSession.
     UndoHistory history;
+    // A norm window made its norm active since the registration was last saved or opened;
+    // the norm is saved with the registration but is not an undoable edit.
+    bool NormChanged = false;
     // Whether the registration differs from what was last saved or opened.
-    bool registrationChanged() const { return !history.isClean(); }
+    bool registrationChanged() const { return !history.isClean() || NormChanged; }
 
     Registration::Meal CopiedMeal;
     bool MealCopied = false;

@@ -181,6 +181,7 @@ void RegistrationSession::replaceAll(const QString& name, const std::function<vo
     if (!step.meals.empty() || step.extrasBefore != step.extrasAfter)
         m_state.history.push(std::move(step));
     m_state.history.setClean();
+    m_state.NormChanged = false;
 }
 
 void RegistrationSession::apply(const UndoStep& step, bool forward) {
@@ -229,6 +230,7 @@ bool RegistrationSession::isChanged() const {
 
 void RegistrationSession::markSaved() {
     m_state.history.setClean();
+    m_state.NormChanged = false;
 }
 
 UndoStep::Position RegistrationSession::position() const {

@@ -170,6 +170,7 @@ private Q_SLOTS:
     void aTimeTypedAgainIsCarriedDownAgain();
     void anEditAfterUndoDropsTheRedoSteps();
     void undoingPastTheSavedPointIsAChange();
+    void aNewNormIsSomethingToSave();
     void aDroppedSavedPointIsNeverReachedAgain();
     void amounts_data();
     void amounts();
@@ -416,6 +417,18 @@ void TstRegistrationSession::amounts() {
     QCOMPARE(row.gram, gram);
     QCOMPARE(s.isChanged(), r.status == RegistrationSession::CellResult::Status::Changed);
     QCOMPARE(m_state->history.count(), s.isChanged() ? 1 : 0);
+}
+
+void TstRegistrationSession::aNewNormIsSomethingToSave() {
+    RegistrationSession s = session();
+    m_state->NormChanged = true;
+    QVERIFY(s.isChanged());
+    s.markSaved();
+    QVERIFY(!s.isChanged());
+    fillBreakfast();
+    m_state->NormChanged = true;
+    s.newRegistration();
+    QVERIFY(!s.isChanged());
 }
 
 void TstRegistrationSession::newRegistrationIsUndoableAndClean() {
