@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/StartNorm.h"
 
 #include "core/AppState.h"
 #include "core/DataFolder.h"
@@ -8,7 +9,6 @@
 #include "core/files/NormFile.h"
 #include "core/files/RegistrationFile.h"
 #include "core/norms/NormActivation.h"
-#include "core/norms/NormTable.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -17,22 +17,6 @@
 #include <QTextStream>
 
 #include <memory>
-
-namespace {
-
-// The norm the program starts with, as its norm window sets it.
-void loadStartNorm(vexamat::AppState& state) {
-    vexamat::FoodTable normer(state.database, vexamat::TableSchema::Normer);
-    QString error;
-    bool found = false;
-    if (!normer.open(&error))
-        return;
-    if (const std::optional<vexamat::NormRow> row =
-            vexamat::NormTable::defaultRow(normer, vexamat::NormTable::kDefaultNr, &found))
-        vexamat::NormActivation::loadDefault(state.norm, *row, found);
-}
-
-} // namespace
 
 int runAnalyse(const QStringList& arguments) {
     using namespace vexamat;

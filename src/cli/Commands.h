@@ -9,3 +9,4 @@ int runSearch(const QStringList& arguments);
 int runAnalyse(const QStringList& arguments);
 int runImportLivsmedelsverket(const QStringList& arguments);
 int runTopList(const QStringList& arguments);
+int runNorm(const QStringList& arguments);

@@ -24,7 +24,9 @@ void printUsage() {
            "                                   ersätter livtab100 med Livsmedelsverkets databas\n"
            "  toplist NÄRINGSÄMNE [--table livtab100|livtab2005|fabrikant|egna|dabas]\n"
            "          [--per-portion] [--count N] [--data DIR]\n"
-           "                                   livsmedlen rikast på ett näringsämne\n";
+           "                                   livsmedlen rikast på ett näringsämne\n"
+           "  norm FIL [--data DIR] [--json]   normen som en sparad normfil ger (.pers, .enorm,\n"
+           "                                   .harris, .akt, .kropp, .ketogen)\n";
 }
 
 } // namespace
@@ -45,6 +47,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("analyse"), runAnalyse},
         {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
         {QStringLiteral("toplist"), runTopList},
+        {QStringLiteral("norm"), runNorm},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);
