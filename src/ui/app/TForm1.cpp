@@ -12,6 +12,7 @@
 #include "core/text/TextCodec.h"
 #include "ui/Dialogs.h"
 #include "ui/ResultView.h"
+#include "ui/SideFileWindow.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultChartPanel.h"
 #include "ui/analysis/TFormFettStapel.h"
@@ -31,7 +32,12 @@
 #include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/norms/TFormAktiv.h"
+#include "ui/norms/TFormEgenNorm.h"
+#include "ui/norms/TFormHarris.h"
 #include "ui/norms/TFormInst.h"
+#include "ui/norms/TFormKetogen.h"
+#include "ui/norms/TFormKgKroppsvikt.h"
+#include "ui/norms/TFormPerson.h"
 #include "ui/registration/MealGridPanel.h"
 #include "ui/reports/TFormForskning.h"
 
@@ -356,6 +362,13 @@ void TForm1::buildRefreshList() {
     for (QWidget* window : order) {
         if (auto* view = dynamic_cast<ResultView*>(window))
             m_views.push_back(view);
+    }
+    QWidget* const normWindows[] = {w.FormPerson, w.FormEgenNorm,     w.FormHarris,
+                                    w.FormAktiv,  w.FormKgKroppsvikt, w.FormKetogen};
+    for (QWidget* window : normWindows) {
+        if (auto* owner = dynamic_cast<SideFileWindow*>(window))
+            m_registrationFiles->document().registerSideFile(owner->sideFileNormKind(),
+                                                             owner->sideFileHandler());
     }
 }
 
