@@ -69,6 +69,8 @@ struct AppState {
 
     // Results of the calculation engine.
     std::unique_ptr<CalculationResults> results = std::make_unique<CalculationResults>();
+    // The food search lists only the national food table's raw-material groups.
+    bool SearchRawMaterialsOnly = false;
     int ViewMode = 0;                                       // 0 "Måltid", 1 "Dag", 2 "Dagar"
     int AlcoholFactor = CalculationInputs::kAlcoholCounted; // 0 when alcohol is not counted
     int TimeChartNutrient = 16;

@@ -98,7 +98,7 @@ QString FoodSearch::codeOfCompanion(const QString& companion) {
 }
 
 int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& text, bool withDabas,
-                              FoodList* list) {
+                              FoodList* list, bool onlyRawMaterials) {
     if (text.isEmpty())
         return -1;
     list->clear();
@@ -113,6 +113,13 @@ int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& tex
     }
     const QString one(1, QLatin1Char(' '));
     int hits = searchSection(catalogue.MainFoods, q, list);
+    if (onlyRawMaterials) {
+        if (hits == 0) {
+            list->lines << kNoHits + q.text;
+            list->companions << QString();
+        }
+        return hits;
+    }
     addHeading(list, QStringLiteral("--- FABRIKANTER ---"), one);
     hits += searchSection(catalogue.FabrikantFoods, q, list);
     addHeading(list, QStringLiteral("--- EGNA VÄRDEN ---"), one);

@@ -23,9 +23,10 @@ public:
     // upper-case name begins with the text, then those that contain it (both words, in any
     // order, when the text holds a blank), under the section headings. The list is replaced
     // and the number of food lines returned; an empty text leaves the list as it is and
-    // returns -1.
+    // returns -1. With onlyRawMaterials only the national food table's raw-material groups
+    // are searched, under no headings.
     static int BuildFoodList(const FoodCatalogue& catalogue, const QString& text, bool withDabas,
-                             FoodList* list);
+                             FoodList* list, bool onlyRawMaterials = false);
 
     // Every livtab100 food whose group contains the text (letter case ignored). An empty
     // text changes nothing (false): the list keeps what it shows.

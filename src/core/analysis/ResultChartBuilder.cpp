@@ -1,6 +1,7 @@
 #include "core/analysis/ResultChartBuilder.h"
 
 #include "core/AppState.h"
+#include "core/analysis/EnergyPie.h"
 #include "core/registration/Conversions.h"
 
 #include <algorithm>
@@ -155,13 +156,7 @@ ResultChartData ResultChartBuilder::build(const AppState& s, const Options& o) {
     const EnergyShares& e = s.ViewMode == 0   ? r.MealEnergyShares[day][meal]
                             : s.ViewMode == 1 ? r.DayEnergyShares[day]
                                               : r.PeriodEnergyShares;
-    if (e.protein + e.fat + e.carbohydrate + e.alcohol > 10.0f) {
-        out.actualEnergy << ResultChartData::Slice{QStringLiteral("Prot"), e.protein, kGreen}
-                         << ResultChartData::Slice{QStringLiteral("Fett"), e.fat, kRed}
-                         << ResultChartData::Slice{QStringLiteral("Kolh"), e.carbohydrate, kBlue};
-        if (e.alcohol > 1.0f)
-            out.actualEnergy << ResultChartData::Slice{QStringLiteral("Alko"), e.alcohol, kYellow};
-    }
+    out.actualEnergy = EnergyPie::slices(e);
     const auto& ideal = s.norm.NormEnergyShare;
     out.idealEnergy << ResultChartData::Slice{QStringLiteral("Prot"), ideal[0], kGreen}
                     << ResultChartData::Slice{QStringLiteral("Fett"), ideal[1], kRed}

@@ -28,6 +28,8 @@ public:
                  QObject* parent);
 
     void draw(const ResultChartData& data);
+    // Slices in their colours, each labelled with its name and share in whole percent.
+    static void fillPie(QPieSeries* pie, const QList<ResultChartData::Slice>& slices);
     // Colour of series k (0-based) as 0xRRGGBB; the colours repeat every nine series.
     static unsigned seriesColour(int series);
 
@@ -51,7 +53,6 @@ public:
 private:
     void ChartStapelAfterDraw();
     void showPage();
-    static void fillPie(QPieSeries* pie, const QList<ResultChartData::Slice>& slices);
 
     QChart* m_chart = nullptr;
     QHorizontalStackedBarSeries* m_series = nullptr;

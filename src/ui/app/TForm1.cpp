@@ -15,6 +15,7 @@
 #include "ui/SideFileWindow.h"
 #include "ui/Windows.h"
 #include "ui/analysis/ResultChartPanel.h"
+#include "ui/analysis/TFormEnergiCirkel.h"
 #include "ui/analysis/TFormFettStapel.h"
 #include "ui/analysis/TFormGramTotal.h"
 #include "ui/analysis/TFormLivsmedelsgrupper.h"
@@ -95,6 +96,7 @@ struct WindowButton {
     const char* name;
     const char* caption;
     WindowGetter window;
+    const char* hint = nullptr;
 };
 const WindowButton kWindowButtons[] = {
     {"ButtonVisaSiffror", "Näringen i siffror", nullptr},
@@ -102,9 +104,10 @@ const WindowButton kWindowButtons[] = {
     {"ButtonNvPerKg", "Per kg kroppsvikt", nullptr},
     {"ButtonNv100g", "Näring per 100g", nullptr},
     {"ButtonGram", "Näring per livsmedel", nullptr},
-    {"ButtonFett", "Fettsammansättning", nullptr},
-    {"ButtonEnergiCirkel", "Livsmedelscirkel", nullptr},
-    {"ButtonLivsGrupper", "Livsmedelsgrupper", nullptr},
+    {"ButtonFett", "Fettsammansättning", windowAt<&Windows::FormFettStapel>},
+    {"ButtonEnergiCirkel", "Livsmedelscirkel", windowAt<&Windows::FormEnergiCirkel>,
+     "Visar energifördelningen för valt livsmedel"},
+    {"ButtonLivsGrupper", "Livsmedelsgrupper", windowAt<&Windows::FormLivsmedelsgrupper>},
     {"ButtonSalt", "Salt", windowAt<&Windows::FormSalt>},
     {"ButtonInsulin", "Insulin", nullptr},
 };
@@ -262,6 +265,8 @@ void TForm1::createWindowButtons(QLayout* into) {
     for (const WindowButton& b : kWindowButtons) {
         auto* button = named(new QPushButton(QString::fromUtf8(b.caption), m_central), b.name);
         button->hide();
+        if (b.hint)
+            button->setToolTip(QString::fromUtf8(b.hint));
         if (b.window)
             connect(button, &QPushButton::clicked, this,
                     [this, getter = b.window] { MainMenu::openWindow(getter(m_windows)); });
@@ -354,10 +359,11 @@ TForm1::StartupResult TForm1::FormCreate() {
 void TForm1::buildRefreshList() {
     // The order of the refresh steps: a later view may read what an earlier one shows.
     Windows& w = m_windows;
-    QWidget* const order[] = {m_grid,           w.Formsiffror, w.FormNvPerKg,
-                              w.FormNvPer100g,  m_charts,      w.FormAktiv,
-                              w.FormFettStapel, w.FormDygn,    w.FormLivsmedelsgrupper,
-                              w.FormSalt,       w.FormInsulin, w.FormGramTotal};
+    QWidget* const order[] = {
+        m_grid,         w.Formsiffror,           w.FormNvPerKg, w.FormNvPer100g,
+        m_charts,       w.FormEnergiCirkel,      w.FormAktiv,   w.FormFettStapel,
+        w.FormDygn,     w.FormLivsmedelsgrupper, w.FormSalt,    w.FormInsulin,
+        w.FormGramTotal};
     m_views.clear();
     for (QWidget* window : order) {
         if (auto* view = dynamic_cast<ResultView*>(window))
@@ -369,6 +375,15 @@ void TForm1::buildRefreshList() {
         if (auto* owner = dynamic_cast<SideFileWindow*>(window))
             m_registrationFiles->document().registerSideFile(owner->sideFileNormKind(),
                                                              owner->sideFileHandler());
+    }
+    if (w.FormLivsmedelsgrupper) {
+        // The marker tells that the food search is limited to the raw-material groups.
+        connect(w.FormLivsmedelsgrupper, &TFormLivsmedelsgrupper::onlyRawMaterialsChanged, this,
+                [this](bool only) {
+                    if (auto* button = findChild<QPushButton*>(QStringLiteral("ButtonLivsGrupper")))
+                        button->setText(only ? QStringLiteral("Livsmedelsgrupper *")
+                                             : QStringLiteral("Livsmedelsgrupper"));
+                });
     }
 }
 

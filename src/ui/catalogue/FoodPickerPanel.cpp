@@ -215,8 +215,8 @@ int FoodPickerPanel::BuildFoodList(const QString& text) {
     ComboBoxSLVgrupp->setCurrentIndex(0);
     ComboBoxFabrikant->setCurrentIndex(0);
     FoodList list;
-    const int hits =
-        FoodSearch::BuildFoodList(m_state.catalogue, text, CheckBoxDabas->isChecked(), &list);
+    const int hits = FoodSearch::BuildFoodList(m_state.catalogue, text, CheckBoxDabas->isChecked(),
+                                               &list, m_state.SearchRawMaterialsOnly);
     if (hits < 0)
         return 0;
     ListShows = QStringLiteral("namn");

@@ -176,9 +176,14 @@ void MealGridPanel::installGridHooks() {
                 StringGridMaltidMouseDown(mouse->position().toPoint());
                 return true;
             }
-            StringGridMaltidClick();
             return false;
         }
+        case QEvent::MouseButtonRelease:
+            // After the press has moved the current cell, so that the views that follow the
+            // current row show the row clicked, not the one before.
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+                StringGridMaltidClick();
+            return false;
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(e);
