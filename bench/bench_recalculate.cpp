@@ -102,9 +102,36 @@ void BM_RecalculateDayView(benchmark::State& st) {
 void BM_RecalculateDaysView(benchmark::State& st) {
     runView(st, "SpeedButton11");
 }
+// The day view with every detail window of the extended layout open: each refreshes on every
+// recalculation.
+void BM_RecalculateEveryViewOpen(benchmark::State& st) {
+    Program program;
+    TForm1* form = program.windows->mainWindow();
+    form->findChild<QToolButton*>(QStringLiteral("SpeedButton10"))->click();
+    int open = 0;
+    for (const char* name :
+         {"ButtonVisaSiffror", "ButtonNvPerKg", "ButtonNv100g", "ButtonGram", "ButtonFett",
+          "ButtonEnergiCirkel", "ButtonLivsGrupper", "ButtonSalt"}) {
+        auto* button = form->findChild<QPushButton*>(QString::fromLatin1(name));
+        if (button && button->isVisible()) {
+            button->click();
+            ++open;
+        }
+    }
+    QApplication::processEvents();
+    MealRow& edited = program.state->registration.row(0, 0, 1);
+    for (auto _ : st) {
+        edited.gram = edited.gram == 100.0f ? 150.0f : 100.0f;
+        form->Recalculate();
+        QApplication::processEvents();
+    }
+    st.counters["windows"] = open;
+}
+
 BENCHMARK(BM_RecalculateMealView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalculateDayView)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecalculateDaysView)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecalculateEveryViewOpen)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

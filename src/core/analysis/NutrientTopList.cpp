@@ -7,17 +7,30 @@
 #include "core/text/TextCodec.h"
 
 #include <QDir>
+#include <QSqlQuery>
 
 #include <algorithm>
+#include <vector>
 
 namespace vexamat {
 
 namespace {
 
 constexpr double kSmallest = 0.011;
+constexpr int kAmountWidth = 10;
 
 QString amountText(double amount) {
-    return QStringLiteral("%1").arg(amount, 10, 'f', 2);
+    return QStringLiteral("%1").arg(amount, kAmountWidth, 'f', 2);
+}
+
+// The digits of an amount text ("   12.50") as a whole number of hundredths.
+qint64 hundredths(const QString& amount) {
+    qint64 n = 0;
+    for (const QChar c : amount) {
+        if (c.isDigit())
+            n = n * 10 + (c.unicode() - '0');
+    }
+    return n;
 }
 
 } // namespace
@@ -49,37 +62,55 @@ NutrientTopList::Result NutrientTopList::build(const FoodTable& table, int nutri
         result.error = QStringLiteral("Tabellen %1 är inte öppen.").arg(table.name());
         return result;
     }
-    // Only the three fields needed: reading whole records costs most of the time.
+    // Only the three fields needed, streamed: reading whole records costs most of the time.
     const QString nameField = QStringLiteral("Livsmedel");
     const QString portionField = QStringLiteral("Portionsstorlek");
     const QString valueField = table.fieldNames().value(nutrientNo - 1);
     const QString unit = names.NutrientUnit[nutrientNo];
-    for (const TableRecord& record :
-         table.recordsInKeyOrder({nameField, portionField, valueField})) {
-        const QString name = record.text(0);
+    struct Entry {
+        qint64 amount; // the amount as its text shows it, in hundredths
+        QString line;
+    };
+    std::vector<Entry> entries;
+    const auto number = [](const QVariant& v) {
+        bool ok = false;
+        const double d = v.isNull() ? 0 : v.toDouble(&ok);
+        return ok ? d : 0.0;
+    };
+    table.scan({nameField, portionField, valueField}, [&](const QSqlQuery& row) {
+        const QString name = row.value(0).toString();
         if (name == QLatin1String("RESERV"))
-            continue;
-        const double value = record.numberOr(2, 0);
+            return;
+        const double value = number(row.value(2));
         if (!(value > kSmallest))
-            continue;
-        double portion = record.numberOr(1, 0);
+            return;
+        double portion = number(row.value(1));
         if (portion < 0.5)
             portion = 0;
+        QString amount;
+        QString line;
         if (!perPortion) {
-            result.lines << amountText(value) + u' ' + unit + u' ' + name;
+            amount = amountText(value);
+            line = amount + u' ' + unit + u' ' + name;
         } else if (portion > 0.1) {
-            result.lines << amountText(value * portion / 100) + u' ' + unit + u' ' + name +
-                                QStringLiteral(" (") + QString::number(portion, 'f', 0) +
-                                QStringLiteral(" g)");
+            amount = amountText(value * portion / 100);
+            line = amount + u' ' + unit + u' ' + name + QStringLiteral(" (") +
+                   QString::number(portion, 'f', 0) + QStringLiteral(" g)");
+        } else {
+            return;
         }
-    }
-    // Sorted as text, which with the amount right-aligned first is the order of the amount;
-    // equal amounts follow the rest of the line. Then reversed: richest first.
-    std::stable_sort(result.lines.begin(), result.lines.end(),
-                     [](const QString& a, const QString& b) {
-                         return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-                     });
-    std::reverse(result.lines.begin(), result.lines.end());
+        entries.push_back({hundredths(amount), std::move(line)});
+    });
+    // Ordered as the lines' text, which with the amount right-aligned first is the order of
+    // the amount; equal amounts follow the rest of the line. Richest first.
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        if (a.amount != b.amount)
+            return a.amount > b.amount;
+        return QStringView(a.line).compare(QStringView(b.line), Qt::CaseInsensitive) > 0;
+    });
+    result.lines.reserve(qsizetype(entries.size()));
+    for (Entry& e : entries)
+        result.lines << std::move(e.line);
     return result;
 }
 

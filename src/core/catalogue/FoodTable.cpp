@@ -164,6 +164,22 @@ QList<TableRecord> FoodTable::recordsInNameOrder(const QStringList& fields) cons
     return out;
 }
 
+void FoodTable::scan(const QStringList& fields,
+                     const std::function<void(const QSqlQuery& row)>& visit) const {
+    if (!m_open || fields.isEmpty())
+        return;
+    QStringList quotedFields;
+    for (const QString& f : fields)
+        quotedFields << TableSchema::quoted(f);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2")
+                    .arg(quotedFields.join(QStringLiteral(", ")), TableSchema::quoted(m_table))))
+        return;
+    while (q.next())
+        visit(q);
+}
+
 QList<TableRecord> FoodTable::recordsInKeyOrder(const QStringList& fields) const {
     return select(fields, m_keyField);
 }

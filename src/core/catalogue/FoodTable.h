@@ -4,9 +4,11 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +39,10 @@ public:
     // field, letter case ignored.
     QList<TableRecord> recordsInNameOrder(const QStringList& fields = {}) const;
     QList<TableRecord> recordsInKeyOrder(const QStringList& fields = {}) const;
+    // Hands every row's values of the fields (by position) to visit, in no set order, without
+    // keeping the rows: for a pass over a large table.
+    void scan(const QStringList& fields,
+              const std::function<void(const QSqlQuery& row)>& visit) const;
     int count() const;
 
 private:
