@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QFontDatabase>
+#include <QGraphicsSimpleTextItem>
 #include <QHorizontalStackedBarSeries>
 #include <QValueAxis>
 
@@ -30,14 +31,51 @@ HorizontalBarChart::HorizontalBarChart(const QString& title, QWidget* parent) : 
     chart->addSeries(m_series);
     m_categories = new QBarCategoryAxis(chart);
     m_categories->setGridLineVisible(false);
+    m_categories->setTruncateLabels(false); // the figures at a label's end matter most
     // Labels are columns of name and figures: a fixed-width font keeps them lined up.
     m_categories->setLabelsFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_axis = new QValueAxis(chart);
-    m_axis->setLabelFormat(QStringLiteral("%.0f"));
+    m_axis->setLabelFormat(QStringLiteral("%g"));
     chart->addAxis(m_categories, Qt::AlignLeft);
     chart->addAxis(m_axis, Qt::AlignBottom);
     m_series->attachAxis(m_categories);
     m_series->attachAxis(m_axis);
+    connect(chart, &QChart::plotAreaChanged, this, &HorizontalBarChart::placeMarks);
+}
+
+void HorizontalBarChart::setMarks(const QStringList& marks) {
+    m_marks = marks;
+    while (m_markItems.size() > m_marks.size())
+        delete m_markItems.takeLast();
+    while (m_markItems.size() < m_marks.size()) {
+        auto* item = new QGraphicsSimpleTextItem(chart());
+        item->setZValue(10);
+        m_markItems << item;
+    }
+    for (qsizetype i = 0; i < m_marks.size(); ++i)
+        m_markItems[i]->setText(m_marks[i]);
+    placeMarks();
+}
+
+void HorizontalBarChart::placeMarks() {
+    const QRectF area = chart()->plotArea();
+    const qsizetype count = m_values.size();
+    for (qsizetype i = 0; i < m_markItems.size(); ++i) {
+        QGraphicsSimpleTextItem* item = m_markItems[i];
+        item->setVisible(i < count);
+        if (i >= count)
+            continue;
+        // The bar's end, in the row the axis gives it (bottom-up).
+        const QPointF end = chart()->mapToPosition(
+            QPointF(std::max(m_values[i], 0.0), double(count - 1 - i)), m_series);
+        const QRectF box = item->boundingRect();
+        double x = end.x() + 4;
+        const bool inside = x + box.width() > area.right();
+        if (inside)
+            x = std::max(area.left(), end.x() - box.width() - 4);
+        item->setBrush(inside ? Qt::white : Qt::black);
+        item->setPos(x, end.y() - box.height() / 2);
+    }
 }
 
 void HorizontalBarChart::setSingleColour(unsigned rgb) {
@@ -91,8 +129,10 @@ void HorizontalBarChart::setBars(const QList<Bar>& bars) {
     double top = 0;
     for (double v : std::as_const(m_values))
         top = std::max(top, v);
-    m_axis->setRange(0, top > 0 ? top * 1.1 : 1.0);
+    // Room to the right of the longest bar for its mark.
+    m_axis->setRange(0, top > 0 ? top * (m_marks.isEmpty() ? 1.1 : 1.4) : 1.0);
     m_axis->applyNiceNumbers();
+    placeMarks();
 }
 
 } // namespace vexamat

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/analysis/FatComposition.h"
+#include "core/text/NumberText.h"
 #include "ui/analysis/HorizontalBarChart.h"
 #include "ui/analysis/ResultCharts.h"
 
@@ -19,9 +20,23 @@ namespace vexamat {
 
 namespace {
 
-// The value as the bar's mark shows it, beside its label.
-QString withValue(const QString& label, float value, int decimals, const QString& unit) {
-    return label + QStringLiteral("   ") + QString::number(double(value), 'f', decimals) + unit;
+// The bars' marks: a share of the energy with at most one decimal ("31,5 energi%"), or always
+// one ("0,4 energi%").
+QStringList energyMarks(const QList<FatComposition::Bar>& bars, bool oneDecimal) {
+    QStringList marks;
+    for (const FatComposition::Bar& bar : bars)
+        marks << (oneDecimal ? QString::number(double(bar.value), 'f', 1)
+                                   .replace(QLatin1Char('.'), QLatin1Char(','))
+                             : NumberText::format(bar.value, 1)) +
+                     QStringLiteral(" energi%");
+    return marks;
+}
+
+QList<HorizontalBarChart::Bar> barsOf(const QList<FatComposition::Bar>& bars) {
+    QList<HorizontalBarChart::Bar> out;
+    for (const FatComposition::Bar& bar : bars)
+        out << HorizontalBarChart::Bar{bar.label, bar.value};
+    return out;
 }
 
 } // namespace
@@ -112,26 +127,20 @@ void TFormFettStapel::DrawFatComposition(const AppState& state) {
     ChartKvot->setVisible(choice == 2);
 
     const FatComposition fat = FatComposition::build(state);
-    const QString energy = QStringLiteral(" energi%");
     switch (choice) {
-    case 0: {
-        QList<HorizontalBarChart::Bar> bars;
-        for (const FatComposition::Bar& bar : fat.qualities)
-            bars << HorizontalBarChart::Bar{withValue(bar.label, bar.value, 1, energy), bar.value};
-        ChartFettStapel->setBars(bars);
+    case 0:
+        ChartFettStapel->setMarks(energyMarks(fat.qualities, false));
+        ChartFettStapel->setBars(barsOf(fat.qualities));
         break;
-    }
     case 1:
         ResultCharts::fillPie(Series2, fat.pie);
         break;
-    default: {
-        QList<HorizontalBarChart::Bar> bars;
-        for (const FatComposition::Bar& bar : fat.omega)
-            bars << HorizontalBarChart::Bar{withValue(bar.label, bar.value, 1, energy), bar.value};
-        ChartOmega->setBars(bars);
-        ChartKvot->setBars({{fat.ratioLabel.trimmed(), fat.ratio}});
+    default:
+        ChartOmega->setMarks(energyMarks(fat.omega, true));
+        ChartOmega->setBars(barsOf(fat.omega));
+        ChartKvot->setMarks({NumberText::format(fat.ratio, 1)});
+        ChartKvot->setBars({{fat.ratioLabel, fat.ratio}});
         break;
-    }
     }
 }
 
