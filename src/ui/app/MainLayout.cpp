@@ -32,10 +32,10 @@ const Entry kEntries[] = {
     {"MemoHelp", true, false},
     {"CheckBoxHelp", false, false},
     // The detail windows.
-    {"ButtonVisaSiffror", false, false},
+    {"ButtonVisaSiffror", false, true},
     {"Button8", false, false},
-    {"ButtonNvPerKg", false, false},
-    {"ButtonNv100g", false, false},
+    {"ButtonNvPerKg", false, true},
+    {"ButtonNv100g", false, true},
     {"ButtonGram", false, false},
     {"ButtonFett", false, false},
     {"ButtonEnergiCirkel", false, false},

@@ -97,10 +97,10 @@ struct WindowButton {
     WindowGetter window;
 };
 const WindowButton kWindowButtons[] = {
-    {"ButtonVisaSiffror", "Näringen i siffror", nullptr},
+    {"ButtonVisaSiffror", "Näringen i siffror", windowAt<&Windows::Formsiffror>},
     {"Button8", "Tidsdiagram", nullptr},
-    {"ButtonNvPerKg", "Per kg kroppsvikt", nullptr},
-    {"ButtonNv100g", "Näring per 100g", nullptr},
+    {"ButtonNvPerKg", "Per kg kroppsvikt", windowAt<&Windows::FormNvPerKg>},
+    {"ButtonNv100g", "Näring per 100g", windowAt<&Windows::FormNvPer100g>},
     {"ButtonGram", "Näring per livsmedel", nullptr},
     {"ButtonFett", "Fettsammansättning", nullptr},
     {"ButtonEnergiCirkel", "Livsmedelscirkel", nullptr},

@@ -1,0 +1,182 @@
+#include "support/MainWindowFixture.h"
+#include "support/MealActions.h"
+#include "support/UserActions.h"
+#include "ui/Windows.h"
+#include "ui/analysis/TFormNvPer100g.h"
+#include "ui/analysis/TFormNvPerKg.h"
+#include "ui/analysis/TFormsiffror.h"
+#include "ui/app/TForm1.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace vexamat;
+
+namespace {
+
+// The texts of one row of a grid, columns 0..columns - 1.
+QStringList rowOf(QTableWidget* grid, int row) {
+    QStringList cells;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        cells << grid->item(row, c)->text();
+    return cells;
+}
+
+// Types over the whole text of an edit as a user does: select all, then the new text.
+void retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Delete);
+    else
+        typeText(edit, text);
+}
+
+} // namespace
+
+// The default data: kJ, kcal and protein are the first three chosen nutrients; the need is
+// 9600 kJ a day. Korv stroganoff: 300 g with 635 kJ and 6 g protein per 100 g. Sill inlagd:
+// 40 g with 795 kJ and 10 g protein per 100 g.
+class TstDetailViews : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<MainWindowFixture> f;
+    TForm1* form() const { return f->form(); }
+    void click(const char* name) { clickButton(form(), QString::fromLatin1(name)); }
+    void addStroganoff() {
+        addFoodFromList(form(), QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
+    }
+    void addSill() {
+        addFoodFromList(form(), QStringLiteral("sill"), QStringLiteral("Sill inlagd"));
+    }
+
+private Q_SLOTS:
+    void init() {
+        f = std::make_unique<MainWindowFixture>();
+        QCOMPARE(f->startResult(), WindowSet::Result::Ok);
+        form()->resize(837, 760);
+        form()->show();
+        click("ButtonEnklare");
+    }
+    void cleanup() { f.reset(); }
+
+    void buttonsShowInTheExtendedLayoutOnly_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("figures") << "ButtonVisaSiffror"
+                                 << "Näringen i siffror";
+        QTest::newRow("per kg") << "ButtonNvPerKg"
+                                << "Per kg kroppsvikt";
+        QTest::newRow("per 100 g") << "ButtonNv100g"
+                                   << "Näring per 100g";
+    }
+    void buttonsShowInTheExtendedLayoutOnly() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        auto* b = child<QPushButton>(form(), button);
+        QVERIFY(b->isVisible());
+        QCOMPARE(b->text(), caption);
+        click("ButtonEnklare");
+        QVERIFY(!b->isVisible());
+    }
+
+    void figuresFollowTheMeal() {
+        TFormsiffror* w = f->windows().Formsiffror;
+        QVERIFY(!w->isVisible());
+        click("ButtonVisaSiffror");
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(),
+                 QStringLiteral("Klicka på en rad i måltiden för att se radens näring."));
+        auto* grid = child<QTableWidget>(w, QStringLiteral("StringGrid1"));
+        QCOMPARE(grid->rowCount(), 100);
+        QCOMPARE(grid->columnCount(), 6);
+        // An empty registration: zeros, and nothing for the empty current row.
+        QCOMPARE(rowOf(grid, 0), (QStringList{"", "", "Frukost", "dag1", "RDI", "% av RDI"}));
+        QCOMPARE(rowOf(grid, 1), (QStringList{"Energi kJ", "", "     0", "     0", "9600", "0%"}));
+
+        addStroganoff();
+        QCOMPARE(rowOf(grid, 0), (QStringList{"", "Korv stroganoff  300 gram", "Frukost", "DAG1",
+                                              "RDI", "% av RDI"}));
+        QCOMPARE(rowOf(grid, 1),
+                 (QStringList{"Energi kJ", "1905", "  1905", "  1905", "9600", "20%"}));
+        QCOMPARE(rowOf(grid, 3).mid(0, 4), (QStringList{"Protein g", "18.0", "  18.0", "  18.0"}));
+
+        // Lunch: the meal column follows the meal, the day column keeps the whole day.
+        clickButton(form(), QStringLiteral("SpeedButton2"));
+        addSill();
+        QCOMPARE(rowOf(grid, 0).at(2), QStringLiteral("Lunch"));
+        QCOMPARE(rowOf(grid, 3).mid(2, 2), (QStringList{"   4.0", "  22.0"}));
+
+        // A click on the first row of the meal grid shows that row.
+        clickCell(child<QTableWidget>(form(), QStringLiteral("StringGridMaltid")), 0, 0);
+        QCOMPARE(rowOf(grid, 0).at(1), QStringLiteral("Sill inlagd  40 gram"));
+        QCOMPARE(rowOf(grid, 3).at(1), QStringLiteral("4.0"));
+
+        // Closed, the window is not refilled; opened again, it catches up.
+        w->close();
+        addStroganoff();
+        QCOMPARE(rowOf(grid, 3).at(2), QStringLiteral("   4.0"));
+        click("ButtonVisaSiffror");
+        QCOMPARE(rowOf(grid, 3).mid(2, 2), (QStringList{"  22.0", "  40.0"}));
+    }
+
+    void perKgFollowsTheWeight() {
+        TFormNvPerKg* w = f->windows().FormNvPerKg;
+        click("ButtonNvPerKg");
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Näring per kg kroppsvikt"));
+        auto* grid = child<QTableWidget>(w, QStringLiteral("StringGrid1"));
+        auto* kg = child<QLineEdit>(w, QStringLiteral("Editkg"));
+        QCOMPARE(kg->text(), QStringLiteral("10"));
+        QCOMPARE(grid->columnCount(), 5);
+        addStroganoff();
+        QCOMPARE(rowOf(grid, 0),
+                 (QStringList{"", "Korv stroganoff", "Frukost", "DAG1", "Alla dagar"}));
+        QCOMPARE(rowOf(grid, 3), (QStringList{"Protein g", "1.8", "   1.8", "   1.8", "   1.8"}));
+
+        retype(kg, QStringLiteral("20"));
+        QCOMPARE(rowOf(grid, 3), (QStringList{"Protein g", "0.9", "   0.9", "   0.9", "   0.9"}));
+        // No weight: the figures stay as they were, and nothing is divided by it.
+        retype(kg, QStringLiteral("0"));
+        QCOMPARE(rowOf(grid, 3).at(2), QStringLiteral("   0.9"));
+        retype(kg, QString());
+        addSill();
+        QCOMPARE(rowOf(grid, 3).at(2), QStringLiteral("   0.9"));
+        retype(kg, QStringLiteral("5,5"));
+        QCOMPARE(rowOf(grid, 3).at(2), QStringLiteral("   4.0")); // 22 g / 5.5 kg
+    }
+
+    void per100gFollowsTheCorrectedWeight() {
+        TFormNvPer100g* w = f->windows().FormNvPer100g;
+        click("ButtonNv100g");
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Måltidens näring per 100 gram"));
+        auto* grid = child<QTableWidget>(w, QStringLiteral("StringGrid1"));
+        auto* gram = child<QLineEdit>(w, QStringLiteral("EditGram"));
+        auto* corrected = child<QLineEdit>(w, QStringLiteral("EditKorrigeradVikt"));
+        QCOMPARE(child<QPlainTextEdit>(w, QStringLiteral("Memo1"))->toPlainText(),
+                 QStringLiteral("Här visas näringen för en måltid/recept per 100 gram.\n"
+                                "Om vikten har ändrats vid tillagningen skriver du den\n"
+                                "nya vikten i \"Korrigerad vikt\"."));
+        QVERIFY(gram->isReadOnly());
+        // An empty meal: no figures.
+        QCOMPARE(gram->text(), QStringLiteral("0"));
+        QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", ""}));
+
+        addStroganoff();
+        addSill();
+        // 340 g with 22 g protein.
+        QCOMPARE(gram->text(), QStringLiteral("340"));
+        QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "   6.5"}));
+        retype(corrected, QStringLiteral("200"));
+        QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "  11.0"}));
+        retype(corrected, QString());
+        QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "   6.5"}));
+    }
+};
+
+QTEST_MAIN(TstDetailViews)
+#include "tst_detailviews.moc"
