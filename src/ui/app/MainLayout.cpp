@@ -36,7 +36,7 @@ const Entry kEntries[] = {
     {"Button8", false, false},
     {"ButtonNvPerKg", false, true},
     {"ButtonNv100g", false, true},
-    {"ButtonGram", false, false},
+    {"ButtonGram", false, true},
     {"ButtonFett", false, false},
     {"ButtonEnergiCirkel", false, false},
     {"ButtonLivsGrupper", false, false},

@@ -101,7 +101,7 @@ const WindowButton kWindowButtons[] = {
     {"Button8", "Tidsdiagram", nullptr},
     {"ButtonNvPerKg", "Per kg kroppsvikt", windowAt<&Windows::FormNvPerKg>},
     {"ButtonNv100g", "Näring per 100g", windowAt<&Windows::FormNvPer100g>},
-    {"ButtonGram", "Näring per livsmedel", nullptr},
+    {"ButtonGram", "Näring per livsmedel", windowAt<&Windows::FormGramTotal>},
     {"ButtonFett", "Fettsammansättning", nullptr},
     {"ButtonEnergiCirkel", "Livsmedelscirkel", nullptr},
     {"ButtonLivsGrupper", "Livsmedelsgrupper", nullptr},

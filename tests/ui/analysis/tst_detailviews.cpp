@@ -2,16 +2,24 @@
 #include "support/MealActions.h"
 #include "support/UserActions.h"
 #include "ui/Windows.h"
+#include "ui/analysis/TFormGramTotal.h"
 #include "ui/analysis/TFormNvPer100g.h"
 #include "ui/analysis/TFormNvPerKg.h"
 #include "ui/analysis/TFormsiffror.h"
 #include "ui/app/TForm1.h"
 
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace vexamat;
 
@@ -33,6 +41,17 @@ void retype(QLineEdit* edit, const QString& text) {
         QTest::keyClick(edit, Qt::Key_Delete);
     else
         typeText(edit, text);
+}
+
+// The bar labels of a chart, top bar first.
+QStringList barsOf(QWidget* window) {
+    QChart* chart = child<QChartView>(window, QStringLiteral("Chart1"))->chart();
+    const QList<QAbstractAxis*> axes = chart->axes(Qt::Vertical);
+    if (axes.isEmpty())
+        return {};
+    QStringList labels = qobject_cast<QBarCategoryAxis*>(axes.first())->categories();
+    std::reverse(labels.begin(), labels.end());
+    return labels;
 }
 
 } // namespace
@@ -175,6 +194,48 @@ private Q_SLOTS:
         QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "  11.0"}));
         retype(corrected, QString());
         QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "   6.5"}));
+    }
+
+    void foodContributionsFollowTheMeals() {
+        TFormGramTotal* w = f->windows().FormGramTotal;
+        QVERIFY(!w->isVisible());
+        click("ButtonGram");
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Livsmedelsvikt"));
+        auto* nutrients = child<QListWidget>(w, QStringLiteral("ListBoxNv"));
+        QCOMPARE(nutrients->count(), 71);
+        QCOMPARE(nutrients->item(0)->text(), QStringLiteral("Vikt"));
+        QCOMPARE(nutrients->item(3)->text(), QStringLiteral("Protein g"));
+        QVERIFY(barsOf(w).isEmpty());
+
+        // The same food in two meals of the day: one bar of the summed grams.
+        addStroganoff();
+        clickButton(form(), QStringLiteral("SpeedButton2"));
+        addStroganoff();
+        addSill();
+        QCOMPARE(barsOf(w), (QStringList{"Korv stroganoff   600", "Sill inlagd    40"}));
+        QVERIFY(!child<QWidget>(w, QStringLiteral("SpinButton1"))->isVisible());
+
+        clickCell(nutrients, 3);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Protein g"));
+        QCOMPARE(barsOf(w),
+                 (QStringList{"Korv stroganoff (600.0g)   36.0g", "Sill inlagd (40.0g)    4.0g"}));
+
+        // Another day: nothing on the current day, the sum of all days has it all.
+        chooseComboItem(child<QComboBox>(form(), QStringLiteral("ComboBox1")), 1);
+        QVERIFY(barsOf(w).isEmpty());
+        addSill();
+        QCOMPARE(barsOf(w), (QStringList{"Sill inlagd (40.0g)    4.0g"}));
+        clickButton(w, QStringLiteral("RadioGroup1Item1"));
+        QCOMPARE(barsOf(w),
+                 (QStringList{"Korv stroganoff (600.0g)   36.0g", "Sill inlagd (80.0g)    8.0g"}));
+
+        // Closed, it is not refilled until it is opened again.
+        w->close();
+        addStroganoff();
+        QCOMPARE(barsOf(w).first(), QStringLiteral("Korv stroganoff (600.0g)   36.0g"));
+        click("ButtonGram");
+        QCOMPARE(barsOf(w).first(), QStringLiteral("Korv stroganoff (900.0g)   54.0g"));
     }
 };
 
