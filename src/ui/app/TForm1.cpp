@@ -21,6 +21,7 @@
 #include "ui/analysis/TFormNvPer100g.h"
 #include "ui/analysis/TFormNvPerKg.h"
 #include "ui/analysis/TFormSalt.h"
+#include "ui/analysis/TFormVisaNv.h"
 #include "ui/analysis/TFormsiffror.h"
 #include "ui/app/MainLayout.h"
 #include "ui/app/MainMenu.h"
@@ -247,6 +248,11 @@ void TForm1::createControls() {
     connect(m_picker, &FoodPickerPanel::foodChosen, this, &TForm1::foodChosen);
     connect(m_picker, &FoodPickerPanel::clockRowTyped, m_grid, &MealGridPanel::addClockRow);
     connect(m_picker, &FoodPickerPanel::dabasLoading, StatusBar1, &QWidget::setVisible);
+    connect(m_picker, &FoodPickerPanel::foodPer100gWanted, this, [this](const QString& code) {
+        if (m_windows.FormVisaNv)
+            m_windows.FormVisaNv->ShowFoodPer100g(code);
+    });
+    connect(m_picker, &FoodPickerPanel::foodListClicked, this, &TForm1::hideFoodLookup);
     m_picker->setCodeHandler([this](const QString& text) { return m_grid->addByCode(text); });
     connect(m_grid, &MealGridPanel::searchTyped, m_picker, &FoodPickerPanel::startSearch);
     connect(m_grid, &MealGridPanel::searchFocusWanted, m_picker, &FoodPickerPanel::focusSearch);
@@ -401,6 +407,16 @@ void TForm1::Recalculate() {
     m_menu->action(QStringLiteral("ngra1"))->setEnabled(session.canUndo());
     m_menu->action(QStringLiteral("Grom1"))->setEnabled(session.canRedo());
     m_recalculating = false;
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    hideFoodLookup();
+    QMainWindow::mousePressEvent(event);
+}
+
+void TForm1::hideFoodLookup() {
+    if (m_windows.FormVisaNv)
+        m_windows.FormVisaNv->hideOnOutsideClick();
 }
 
 void TForm1::nutrientSelectionChanged() {

@@ -5,15 +5,20 @@
 #include "ui/analysis/TFormGramTotal.h"
 #include "ui/analysis/TFormNvPer100g.h"
 #include "ui/analysis/TFormNvPerKg.h"
+#include "ui/analysis/TFormVisaNv.h"
 #include "ui/analysis/TFormsiffror.h"
 #include "ui/app/TForm1.h"
 
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPieSeries>
+#include <QPieSlice>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -51,6 +56,25 @@ QStringList barsOf(QWidget* window) {
         return {};
     QStringList labels = qobject_cast<QBarCategoryAxis*>(axes.first())->categories();
     std::reverse(labels.begin(), labels.end());
+    return labels;
+}
+
+// The lines of a list.
+QStringList linesOf(QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// The slice labels of a pie chart.
+QStringList slicesOf(QWidget* window, const QString& chart) {
+    QStringList labels;
+    const QList<QAbstractSeries*> series = child<QChartView>(window, chart)->chart()->series();
+    if (series.isEmpty())
+        return labels;
+    for (QPieSlice* slice : qobject_cast<QPieSeries*>(series.first())->slices())
+        labels << slice->label();
     return labels;
 }
 
@@ -194,6 +218,84 @@ private Q_SLOTS:
         QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "  11.0"}));
         retype(corrected, QString());
         QCOMPARE(rowOf(grid, 2), (QStringList{"Protein g", "   6.5"}));
+    }
+
+    // Right-clicks a food of the food list and chooses "Visa näringen per 100g".
+    void lookUp(const QString& search, const QString& name) {
+        searchFoods(form(), search);
+        auto* foods = child<QListWidget>(form(), QStringLiteral("ListBoxLivs"));
+        const QList<QListWidgetItem*> items = foods->findItems(name, Qt::MatchExactly);
+        QVERIFY2(!items.isEmpty(), qPrintable(name));
+        rightClickForMenu(foods->viewport(), foods->visualItemRect(items.first()).center());
+        QTRY_VERIFY(child<QMenu>(form(), QStringLiteral("PopupMenu1"))->isVisible());
+        triggerAction(form(), QStringLiteral("Visanringenper100g1"));
+    }
+
+    void foodPer100gFromThePopupMenu() {
+        TFormVisaNv* w = f->windows().FormVisaNv;
+        QVERIFY(!w->isVisible());
+        lookUp(QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Näring per 100 g"));
+        auto* left = child<QListWidget>(w, QStringLiteral("ListBoxVisaNv"));
+        auto* right = child<QListWidget>(w, QStringLiteral("ListBoxVisaNv1"));
+        // The chosen nutrients, labels cut or padded to ten letters.
+        QCOMPARE(linesOf(left).mid(0, 5), (QStringList{"Korv stroganoff", "", "Energi kJ 635",
+                                                       "Energi kca152", "Protein g 6.0"}));
+        QCOMPARE(linesOf(left).size(), 2 + 9);
+        QVERIFY(linesOf(right).isEmpty());
+        const QStringList stroganoffPie = slicesOf(w, QStringLiteral("ChartEnergi"));
+        QCOMPARE(stroganoffPie.size(), 3);
+        QVERIFY(stroganoffPie.first().startsWith(QLatin1String("Prot ")));
+        QVERIFY(slicesOf(w, QStringLiteral("ChartEnergi2")).isEmpty());
+
+        // The next food on the left, the one before it on the right with its pie.
+        lookUp(QStringLiteral("sill"), QStringLiteral("Sill inlagd"));
+        QCOMPARE(linesOf(left).first(), QStringLiteral("Sill inlagd"));
+        QCOMPARE(linesOf(right).first(), QStringLiteral("Korv stroganoff"));
+        QCOMPARE(slicesOf(w, QStringLiteral("ChartEnergi2")), stroganoffPie);
+        QVERIFY(slicesOf(w, QStringLiteral("ChartEnergi")) != stroganoffPie);
+
+        // The same nutrient is highlighted on both sides.
+        clickCell(left, 4);
+        QCOMPARE(right->currentRow(), 4);
+
+        // With the left side locked a third food replaces only the right side.
+        clickButton(w, QStringLiteral("CheckBoxLatsta"));
+        lookUp(QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
+        QCOMPARE(linesOf(left).first(), QStringLiteral("Sill inlagd"));
+        QCOMPARE(linesOf(right).first(), QStringLiteral("Korv stroganoff"));
+        QCOMPARE(slicesOf(w, QStringLiteral("ChartEnergi2")), stroganoffPie);
+
+        // Every nutrient on request.
+        clickButton(w, QStringLiteral("CheckBoxVisaAllaNv"));
+        lookUp(QStringLiteral("sill"), QStringLiteral("Sill inlagd"));
+        QCOMPARE(linesOf(right).size(), 2 + 72);
+        QCOMPARE(linesOf(left).size(), 2 + 9);
+        QVERIFY(f->dialogs.messages.isEmpty());
+    }
+
+    void foodLookupClosesOnAClickInTheMainWindow_data() {
+        QTest::addColumn<bool>("closeByItself");
+        QTest::addColumn<bool>("inTheFoodList");
+        QTest::newRow("the food list, stays") << false << true;
+        QTest::newRow("the food list, closes") << true << true;
+        QTest::newRow("the main window, stays") << false << false;
+        QTest::newRow("the main window, closes") << true << false;
+    }
+    void foodLookupClosesOnAClickInTheMainWindow() {
+        QFETCH(bool, closeByItself);
+        QFETCH(bool, inTheFoodList);
+        TFormVisaNv* w = f->windows().FormVisaNv;
+        lookUp(QStringLiteral("sill"), QStringLiteral("Sill inlagd"));
+        QVERIFY(w->isVisible());
+        if (closeByItself)
+            clickButton(w, QStringLiteral("CheckBoxStayOnTop"));
+        if (inTheFoodList)
+            clickCell(child<QListWidget>(form(), QStringLiteral("ListBoxLivs")), 0);
+        else
+            QTest::mouseClick(form(), Qt::LeftButton, {}, QPoint(2, form()->height() - 2));
+        QCOMPARE(w->isVisible(), !closeByItself);
     }
 
     void foodContributionsFollowTheMeals() {
