@@ -1,3 +1,4 @@
+#include "core/analysis/FoodContributions.h"
 #include "support/MainWindowFixture.h"
 #include "support/MealActions.h"
 #include "support/UserActions.h"
@@ -338,6 +339,43 @@ private Q_SLOTS:
         QCOMPARE(barsOf(w).first(), QStringLiteral("Korv stroganoff (600.0g)   36.0g"));
         click("ButtonGram");
         QCOMPARE(barsOf(w).first(), QStringLiteral("Korv stroganoff (900.0g)   54.0g"));
+    }
+
+    void foodContributionsArePaged() {
+        // 30 foods of 1..30 g on the first breakfast.
+        for (int i = 1; i <= 30; ++i) {
+            MealRow& row = f->state->registration.row(0, 0, i);
+            row.kod = QStringLiteral("99");
+            row.livsmedel = QStringLiteral("Mat %1").arg(i, 2, 10, QLatin1Char('0'));
+            row.gram = float(i);
+            row.naring.fill(0.0f);
+            row.naring[std::size_t(nutrientSlot(nutrient::Kj))] = 100;
+        }
+        form()->Recalculate();
+        TFormGramTotal* w = f->windows().FormGramTotal;
+        w->resize(760, 560);
+        click("ButtonGram");
+        auto* spin = child<QWidget>(w, QStringLiteral("SpinButton1"));
+        QVERIFY(spin->isVisible());
+        const int perPage = FoodContributions::pointsPerPage(
+            child<QChartView>(w, QStringLiteral("Chart1"))->height(), 30);
+        QVERIFY(perPage > 1 && perPage < 30);
+        QStringList page = barsOf(w);
+        QCOMPARE(page.size(), perPage);
+        QCOMPARE(page.first(), QStringLiteral("Mat 30    30"));
+
+        clickButton(w, QStringLiteral("SpinButton1Down"));
+        page = barsOf(w);
+        QCOMPARE(page.first(), QStringLiteral("Mat %1    %1").arg(30 - perPage));
+        clickButton(w, QStringLiteral("SpinButton1Up"));
+        QCOMPARE(barsOf(w).first(), QStringLiteral("Mat 30    30"));
+        clickButton(w, QStringLiteral("SpinButton1Up"));
+        QCOMPARE(barsOf(w).first(), QStringLiteral("Mat 30    30"));
+
+        // The last page ends with the smallest food and never goes past it.
+        for (int i = 0; i < 30; ++i)
+            clickButton(w, QStringLiteral("SpinButton1Down"));
+        QCOMPARE(barsOf(w).last(), QStringLiteral("Mat 01     1"));
     }
 };
 
