@@ -43,6 +43,12 @@ HorizontalBarChart::HorizontalBarChart(const QString& title, QWidget* parent) : 
     connect(chart, &QChart::plotAreaChanged, this, &HorizontalBarChart::placeMarks);
 }
 
+HorizontalBarChart::~HorizontalBarChart() {
+    // The view deletes its chart after this object's members are gone: the chart must not
+    // call back into them while it goes.
+    disconnect(chart(), nullptr, this, nullptr);
+}
+
 void HorizontalBarChart::setMarks(const QStringList& marks) {
     m_marks = marks;
     while (m_markItems.size() > m_marks.size())

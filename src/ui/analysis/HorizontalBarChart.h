@@ -22,6 +22,7 @@ public:
     };
 
     HorizontalBarChart(const QString& title, QWidget* parent = nullptr);
+    ~HorizontalBarChart() override;
 
     // Top to bottom. Bars of the same count only move, so that a refresh stays cheap.
     void setBars(const QList<Bar>& bars);

@@ -22,6 +22,7 @@
 #include "ui/analysis/TFormNvPer100g.h"
 #include "ui/analysis/TFormNvPerKg.h"
 #include "ui/analysis/TFormSalt.h"
+#include "ui/analysis/TFormVisaNv.h"
 #include "ui/analysis/TFormsiffror.h"
 #include "ui/app/MainLayout.h"
 #include "ui/app/MainMenu.h"
@@ -99,11 +100,11 @@ struct WindowButton {
     const char* hint = nullptr;
 };
 const WindowButton kWindowButtons[] = {
-    {"ButtonVisaSiffror", "Näringen i siffror", nullptr},
+    {"ButtonVisaSiffror", "Näringen i siffror", windowAt<&Windows::Formsiffror>},
     {"Button8", "Tidsdiagram", nullptr},
-    {"ButtonNvPerKg", "Per kg kroppsvikt", nullptr},
-    {"ButtonNv100g", "Näring per 100g", nullptr},
-    {"ButtonGram", "Näring per livsmedel", nullptr},
+    {"ButtonNvPerKg", "Per kg kroppsvikt", windowAt<&Windows::FormNvPerKg>},
+    {"ButtonNv100g", "Näring per 100g", windowAt<&Windows::FormNvPer100g>},
+    {"ButtonGram", "Näring per livsmedel", windowAt<&Windows::FormGramTotal>},
     {"ButtonFett", "Fettsammansättning", windowAt<&Windows::FormFettStapel>},
     {"ButtonEnergiCirkel", "Livsmedelscirkel", windowAt<&Windows::FormEnergiCirkel>,
      "Visar energifördelningen för valt livsmedel"},
@@ -250,6 +251,11 @@ void TForm1::createControls() {
     connect(m_picker, &FoodPickerPanel::foodChosen, this, &TForm1::foodChosen);
     connect(m_picker, &FoodPickerPanel::clockRowTyped, m_grid, &MealGridPanel::addClockRow);
     connect(m_picker, &FoodPickerPanel::dabasLoading, StatusBar1, &QWidget::setVisible);
+    connect(m_picker, &FoodPickerPanel::foodPer100gWanted, this, [this](const QString& code) {
+        if (m_windows.FormVisaNv)
+            m_windows.FormVisaNv->ShowFoodPer100g(code);
+    });
+    connect(m_picker, &FoodPickerPanel::foodListClicked, this, &TForm1::hideFoodLookup);
     m_picker->setCodeHandler([this](const QString& text) { return m_grid->addByCode(text); });
     connect(m_grid, &MealGridPanel::searchTyped, m_picker, &FoodPickerPanel::startSearch);
     connect(m_grid, &MealGridPanel::searchFocusWanted, m_picker, &FoodPickerPanel::focusSearch);
@@ -416,6 +422,16 @@ void TForm1::Recalculate() {
     m_menu->action(QStringLiteral("ngra1"))->setEnabled(session.canUndo());
     m_menu->action(QStringLiteral("Grom1"))->setEnabled(session.canRedo());
     m_recalculating = false;
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+    hideFoodLookup();
+    QMainWindow::mousePressEvent(event);
+}
+
+void TForm1::hideFoodLookup() {
+    if (m_windows.FormVisaNv)
+        m_windows.FormVisaNv->hideOnOutsideClick();
 }
 
 void TForm1::nutrientSelectionChanged() {

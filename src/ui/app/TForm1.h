@@ -68,10 +68,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
     void createWindowButtons(QLayout* into);
+    // The food lookup window closes on a click in the main window when it is set to.
+    void hideFoodLookup();
     void connectMenu();
     void selectMeal(int meal);
     void ComboBox1Change(int index);

@@ -107,9 +107,8 @@ void FoodPickerPanel::createControls() {
         a->setVisible(visible);
         return a;
     };
-    // The nutrient view of one food is not built yet: its item stays hidden.
     Visanringenper100g1 =
-        popupItem("Visanringenper100g1", QStringLiteral("Visa näringen per 100g"), false);
+        popupItem("Visanringenper100g1", QStringLiteral("Visa näringen per 100g"), true);
     illfavoriter1 =
         popupItem("illfavoriter1", QStringLiteral("Lägg denna artikel i favoritlistan"), false);
     Artikelnswww1 = popupItem("Artikelnswww1", QStringLiteral("Koppla till artikelns www"), true);
@@ -155,6 +154,11 @@ void FoodPickerPanel::connectControls() {
     connect(ButtonFavoriter, &QPushButton::clicked, this, &FoodPickerPanel::ButtonFavoriterClick);
     connect(ButtonSenaste, &QPushButton::clicked, this, &FoodPickerPanel::ButtonSenasteClick);
 
+    connect(Visanringenper100g1, &QAction::triggered, this, [this] {
+        if (!PopupCode.isEmpty())
+            Q_EMIT foodPer100gWanted(PopupCode);
+    });
+    connect(ListBoxLivs, &QListWidget::itemClicked, this, &FoodPickerPanel::foodListClicked);
     connect(illfavoriter1, &QAction::triggered, this, &FoodPickerPanel::illfavoriter1Click);
     connect(Artikelnswww1, &QAction::triggered, this, &FoodPickerPanel::Artikelnswww1Click);
     connect(tabort, &QAction::triggered, this, &FoodPickerPanel::tabortClick);

@@ -65,6 +65,10 @@ Q_SIGNALS:
     void clockRowTyped(const QString& text);
     // The DABAS table is being read (true) or has been read (false).
     void dabasLoading(bool loading);
+    // The pop-up menu asks for the nutrients per 100 g of the food with this code.
+    void foodPer100gWanted(const QString& code);
+    // The food list was clicked.
+    void foodListClicked();
 
 private:
     void createControls();
