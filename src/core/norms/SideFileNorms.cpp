@@ -1,12 +1,16 @@
 #include "core/norms/SideFileNorms.h"
 
+#include "core/norms/PersonNorm.h"
+
 #include <QStringList>
 
 namespace vexamat {
 
 const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
     // One row per side file kind, added by each norm window's core class.
-    static const std::vector<Entry> table{};
+    static const std::vector<Entry> table{
+        {QStringLiteral(".pers"), &PersonNorm::fromFile},
+    };
     return table;
 }
 

@@ -11,6 +11,7 @@
 #include "ui/mail/TFormMailIndy.h"
 #include "ui/norms/TFormInst.h"
 #include "ui/norms/TFormNorm.h"
+#include "ui/norms/TFormPerson.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -104,7 +105,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          Shown::Hidden, nullptr, nullptr},
         {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Hidden, nullptr,
          nullptr},
-        {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Hidden, nullptr, nullptr},
+        {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Extended,
+         windowAt<&Windows::FormPerson>, nullptr},
         {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
         {nullptr, "Vljnringsmnen1", "Välj näringsämnen", Shown::Extended,

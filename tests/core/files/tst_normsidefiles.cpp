@@ -1,0 +1,108 @@
+#include "core/files/PersonFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vexamat;
+
+namespace {
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray crlf(const QList<QByteArray>& lines) {
+    QByteArray out;
+    for (const QByteArray& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+const QByteArray kDummies = QByteArray("dummy\r\n").repeated(10);
+
+} // namespace
+
+class TstNormSideFiles : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void personFileRoundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("anna.pers"));
+        PersonInputs in;
+        in.sex = 1;
+        in.age = QStringLiteral("35");
+        in.weight = QStringLiteral("72,5");
+        in.height = QStringLiteral("180");
+        in.work = 2;
+        in.leisure = 3;
+        in.healthyBmr = QStringLiteral("130");
+        in.ill = 1;
+        in.illBmr = 3;
+        in.specialBmr = QStringLiteral("175");
+        QVERIFY(PersonFile::write(path, in));
+        const QByteArray expected =
+            crlf({"Man", "35", "72,5", "180", "2", "3", "130", "1", "3", "175"}) + kDummies;
+        QCOMPARE(readBytes(path), expected);
+
+        PersonInputs back;
+        QString error;
+        QVERIFY2(PersonFile::read(path, back, &error), qPrintable(error));
+        QCOMPARE(back, in);
+        QVERIFY(PersonFile::write(path, back));
+        QCOMPARE(readBytes(path), expected);
+    }
+
+    void damagedPersonFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("age"); // what the reader took before it stopped
+        QTest::addColumn<int>("work");    // 0 unless read
+        QTest::addColumn<QString>("error");
+        QTest::newRow("line 5 no integer")
+            << crlf({"Kvinna", "40", "60", "165", "x", "1", "140", "0", "1", "180"}) + kDummies
+            << "40" << 0 << "Filen är skadad på rad 5: \"x\".";
+        QTest::newRow("work item out of range")
+            << crlf({"Kvinna", "40", "60", "165", "4", "1", "140", "0", "1", "180"}) + kDummies
+            << "40" << 0 << "Filen är skadad på rad 5: \"4\".";
+        QTest::newRow("letters for a weight")
+            << crlf({"Kvinna", "40", "sextio", "165", "1", "1", "140", "0", "1", "180"}) + kDummies
+            << "40" << 0 << "Filen är skadad på rad 3: \"sextio\".";
+        QTest::newRow("too short") << crlf({"Kvinna", "40", "60", "165", "2", "1"}) << "40" << 2
+                                   << "Filen är för kort: rad 7 saknas.";
+        QTest::newRow("empty") << QByteArray() << "" << 0 << "Filen är för kort: rad 1 saknas.";
+    }
+    void damagedPersonFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, age);
+        QFETCH(int, work);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.pers"));
+        writeBytes(path, bytes);
+        PersonInputs in;
+        QString reason;
+        QVERIFY(!PersonFile::read(path, in, &reason));
+        QCOMPARE(reason, error);
+        QCOMPARE(in.age, age);
+        QCOMPARE(in.work, work);
+        QCOMPARE(in.healthyBmr, QStringLiteral("140")); // not reached: unchanged
+    }
+
+    void personFileThatCannotBeWritten() {
+        QTemporaryDir dir;
+        QString error;
+        QVERIFY(!PersonFile::write(dir.filePath(QStringLiteral("saknas/p.pers")), PersonInputs{},
+                                   &error));
+        QVERIFY(!error.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstNormSideFiles)
+#include "tst_normsidefiles.moc"
