@@ -21,6 +21,13 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 const QByteArray kDummies = QByteArray("dummy\r\n").repeated(10);
 
+// An own norm of 2180 kcal: the 72 values (all 1 beyond the energy), 15 empty cells.
+QByteArray ownNormFile() {
+    QByteArray bytes("Kvinna\r\n2180\r\n50\r\n15\r\n30\r\n55\r\n9121\r\n2180\r\n");
+    bytes += QByteArray("1\r\n").repeated(70) + QByteArray("\r\n").repeated(15);
+    return bytes + kDummies;
+}
+
 } // namespace
 
 class TestCliNorm : public QObject {
@@ -69,6 +76,9 @@ private Q_SLOTS:
         QTest::newRow("person, line 5")
             << "p.pers" << QByteArray("Kvinna\r\n35\r\n60\r\n165\r\nx\r\n")
             << "Filen är skadad på rad 5: \"x\".";
+        QTest::newRow("own energy norm, letters")
+            << "e.enorm" << QByteArray("Kvinna\r\n2180\r\n50\r\n15\r\n30\r\n55\r\nx\r\n")
+            << "Filen är skadad på rad 7: \"x\".";
         QTest::newRow("person, refused")
             << "p.pers"
             << QByteArray("Kvinna\r\n10\r\n30\r\n140\r\n0\r\n0\r\n140\r\n0\r\n1\r\n180\r\n") +

@@ -1,5 +1,6 @@
 #include "core/norms/SideFileNorms.h"
 
+#include "core/norms/OwnEnergyNorm.h"
 #include "core/norms/PersonNorm.h"
 
 #include <QStringList>
@@ -10,6 +11,7 @@ const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
     // One row per side file kind, added by each norm window's core class.
     static const std::vector<Entry> table{
         {QStringLiteral(".pers"), &PersonNorm::fromFile},
+        {QStringLiteral(".enorm"), &OwnEnergyNorm::fromFile},
     };
     return table;
 }

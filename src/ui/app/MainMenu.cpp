@@ -9,6 +9,7 @@
 #include "ui/catalogue/TFormTab.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/mail/TFormMailIndy.h"
+#include "ui/norms/TFormEgenNorm.h"
 #include "ui/norms/TFormInst.h"
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormPerson.h"
@@ -102,7 +103,7 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Normer1", "Aktiviteter1", "Aktiviteter", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "veckoaktiviteter", "Aktiviteter detaljerat", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "Angesjlvnskadenergifrbrukning1", "Ange själv önskad energiförbrukning",
-         Shown::Hidden, nullptr, nullptr},
+         Shown::Extended, windowAt<&Windows::FormEgenNorm>, nullptr},
         {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Hidden, nullptr,
          nullptr},
         {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Extended,

@@ -41,7 +41,7 @@ void NumberBox::guard(QLineEdit* edit, Dialogs& dialogs) {
     });
 }
 
-void NumberBox::guard(QTableWidget* grid, Dialogs& dialogs, int column) {
+void NumberBox::guard(QTableWidget* grid, Dialogs& dialogs) {
     auto* box = new NumberBox(grid, dialogs);
     // The last good text of each cell, kept as the cells change.
     auto lastGood = std::make_shared<QHash<QPair<int, int>, QString>>();
@@ -51,8 +51,8 @@ void NumberBox::guard(QTableWidget* grid, Dialogs& dialogs, int column) {
                 lastGood->insert({r, c}, item->text());
         }
     }
-    connect(grid, &QTableWidget::itemChanged, box, [box, column, lastGood](QTableWidgetItem* item) {
-        if (box->m_restoring || (column >= 0 && item->column() != column))
+    connect(grid, &QTableWidget::itemChanged, box, [box, lastGood](QTableWidgetItem* item) {
+        if (box->m_restoring || !(item->flags() & Qt::ItemIsEditable))
             return;
         const QPair<int, int> cell{item->row(), item->column()};
         const QString text = item->text();

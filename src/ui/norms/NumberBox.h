@@ -21,8 +21,8 @@ public:
 
     // Guards an edit box; owned by it.
     static void guard(QLineEdit* edit, Dialogs& dialogs);
-    // Guards the cells of a grid's column (every column when column is -1); owned by it.
-    static void guard(QTableWidget* grid, Dialogs& dialogs, int column = -1);
+    // Guards the cells of a grid that the user may edit; owned by the grid.
+    static void guard(QTableWidget* grid, Dialogs& dialogs);
 
 private:
     NumberBox(QObject* owner, Dialogs& dialogs);

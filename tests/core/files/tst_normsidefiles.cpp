@@ -1,3 +1,4 @@
+#include "core/files/OwnNormFile.h"
 #include "core/files/PersonFile.h"
 
 #include <QFile>
@@ -101,6 +102,74 @@ private Q_SLOTS:
         QVERIFY(!PersonFile::write(dir.filePath(QStringLiteral("saknas/p.pers")), PersonInputs{},
                                    &error));
         QVERIFY(!error.isEmpty());
+    }
+
+    void ownNormFileRoundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("anna.enorm"));
+        OwnNormFile::Contents contents;
+        contents.inputs.sex = 0;
+        contents.inputs.kcal = QStringLiteral("1900");
+        contents.inputs.age = QStringLiteral("44");
+        for (int c = 0; c < 72; ++c)
+            contents.cells << QString::number(c) + QStringLiteral(".5");
+        contents.cells[3] = QString();
+        QVERIFY(OwnNormFile::write(path, contents));
+        QList<QByteArray> expected{"Kvinna", "1900", "44", "15", "30", "55"};
+        for (int c = 0; c < 72; ++c)
+            expected << (c == 3 ? QByteArray() : QByteArray::number(c) + ".5");
+        for (int c = 72; c < 87; ++c)
+            expected << QByteArray();
+        QCOMPARE(readBytes(path), crlf(expected) + kDummies);
+
+        OwnNormFile::Contents back;
+        QString error;
+        QVERIFY2(OwnNormFile::read(path, back, &error), qPrintable(error));
+        QCOMPARE(back.inputs, contents.inputs);
+        QCOMPARE(back.cells, contents.cells);
+        QVERIFY(OwnNormFile::write(path, back));
+        QCOMPARE(readBytes(path), crlf(expected) + kDummies);
+    }
+
+    void olderOwnNormFileHas66Values() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("old.enorm"));
+        QList<QByteArray> lines{"Man", "2500", "30", "20", "30", "50"};
+        for (int c = 0; c < 66; ++c)
+            lines << QByteArray::number(c + 1);
+        for (int c = 0; c < 28; ++c) // 100 lines in all
+            lines << "dummy";
+        writeBytes(path, crlf(lines));
+        OwnNormFile::Contents contents;
+        contents.cells = QStringList(72, QStringLiteral("kvar"));
+        QString error;
+        QVERIFY2(OwnNormFile::read(path, contents, &error), qPrintable(error));
+        QCOMPARE(contents.inputs.sex, 1);
+        QCOMPARE(contents.cells[65], QStringLiteral("66"));
+        QCOMPARE(contents.cells[66], QStringLiteral("kvar"));
+        QCOMPARE(contents.cells[71], QStringLiteral("kvar"));
+    }
+
+    void damagedOwnNormFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("letters in a value")
+            << crlf({"Kvinna", "2180", "50", "15", "30", "55", "9121", "zz"})
+            << "Filen är skadad på rad 8: \"zz\".";
+        QTest::newRow("too short") << crlf({"Kvinna", "2180", "50", "15", "30", "55", "9121"})
+                                   << "Filen är för kort: rad 8 saknas.";
+    }
+    void damagedOwnNormFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.enorm"));
+        writeBytes(path, bytes);
+        OwnNormFile::Contents contents;
+        QString reason;
+        QVERIFY(!OwnNormFile::read(path, contents, &reason));
+        QCOMPARE(reason, error);
+        QCOMPARE(contents.cells.value(0), QStringLiteral("9121"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "core/AppState.h"
+#include "core/catalogue/TableSchema.h"
 #include "core/text/TextCodec.h"
 #include "support/MainWindowFixture.h"
 #include "support/UserActions.h"
@@ -6,13 +7,19 @@
 #include "ui/app/TForm1.h"
 #include "ui/files/RegistrationFiles.h"
 #include "ui/norms/NumberBox.h"
+#include "ui/norms/TFormEgenNorm.h"
+#include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormPerson.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,6 +44,29 @@ void typeInto(QWidget* window, const QString& name, const QString& text) {
     QVERIFY(edit);
     edit->clear();
     typeText(edit, text);
+}
+
+// Types into a grid cell as a user does: the first key opens the cell's editor.
+void typeIntoCell(QWidget* window, const QString& gridName, int row, int column,
+                  const QString& text) {
+    auto* grid = child<QTableWidget>(window, gridName);
+    QVERIFY(grid);
+    doubleClickCell(grid, row, column);
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>()) {
+        if (e->isVisible())
+            editor = e;
+    }
+    QVERIFY2(editor, "no cell editor opened");
+    editor->selectAll();
+    typeText(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor hands its text to the cell once the event loop runs.
+    QCoreApplication::processEvents();
+}
+
+QString cell(QWidget* window, const QString& gridName, int row, int column) {
+    return child<QTableWidget>(window, gridName)->item(row, column)->text();
 }
 
 QStringList fileLines(const QString& path) {
@@ -201,6 +231,116 @@ private Q_SLOTS:
         QCOMPARE(h.state->norm.NormKind, QStringLiteral("personnorm"));
         QCOMPARE(QString::number(double(need(*h.state, nutrient::Kcal)), 'f', 3), normLines[13]);
         QCOMPARE(h.windows().FormPerson->inputs().age, QStringLiteral("40"));
+    }
+
+    void ownNormProposedAdjustedAndActivated() {
+        MainWindowFixture f;
+        showExtended(f.form());
+        triggerAction(f.form(), QStringLiteral("Angesjlvnskadenergifrbrukning1"));
+        TFormEgenNorm* own = f.windows().FormEgenNorm;
+        QVERIFY(own->isVisible());
+        QCOMPARE(own->windowTitle(), QStringLiteral("Ange önskat energiintag per dag."));
+        const QString grid2 = QStringLiteral("StringGrid2");
+        QCOMPARE(cell(own, grid2, 0, 4), f.state->names.label(nutrient::Protein));
+        QCOMPARE(cell(own, grid2, 1, 0), QStringLiteral("9121"));
+        QCOMPARE(cell(own, grid2, 1, 4), QStringLiteral("80.5"));
+        QCOMPARE(child<QLineEdit>(own, QStringLiteral("EditSumma"))->text(),
+                 QStringLiteral("100%"));
+
+        typeIntoCell(own, QStringLiteral("StringGrid1"), 2, 1, QStringLiteral("20"));
+        QCOMPARE(child<QLineEdit>(own, QStringLiteral("EditSumma"))->text(),
+                 QStringLiteral("105%"));
+        QCOMPARE(cell(own, grid2, 1, 4), QStringLiteral("107.3"));
+        typeIntoCell(own, grid2, 1, 10, QStringLiteral("12,5")); // an adjusted vitamin D
+        clickButton(own, QStringLiteral("Button2"));
+        QCOMPARE(f.dialogs.messages, QStringList());
+        QVERIFY(!own->isVisible());
+        QCOMPARE(f.state->norm.NormKind, QStringLiteral("egennorm"));
+        QCOMPARE(need(*f.state, nutrient::Kcal), 2180.0f);
+        QCOMPARE(f.state->norm.ActiveNeed[10], 12.5f);
+        QCOMPARE(f.state->norm.NormEnergyShare[0], 20.0f);
+        QCOMPARE(f.state->norm.NormLabel, QStringLiteral("Norm: Kvinna  50 år 2180 kcal/dag"));
+        QCOMPARE(f.form()->windowTitle(), QStringLiteral("Norm: Kvinna  50 år 2180 kcal/dag"));
+        f.dialogs.queueAnswer(Dialogs::Answer::No);
+        f.form()->close();
+    }
+
+    void ownNormRefusesLettersAndBrokenAges() {
+        MainWindowFixture f;
+        showExtended(f.form());
+        triggerAction(f.form(), QStringLiteral("Angesjlvnskadenergifrbrukning1"));
+        TFormEgenNorm* own = f.windows().FormEgenNorm;
+        typeIntoCell(own, QStringLiteral("StringGrid1"), 0, 1, QStringLiteral("2x00"));
+        QCOMPARE(f.dialogs.messages, QStringList{NumberBox::notANumber(QStringLiteral("2x00"))});
+        QCOMPARE(cell(own, QStringLiteral("StringGrid1"), 0, 1), QStringLiteral("2180"));
+        typeIntoCell(own, QStringLiteral("StringGrid2"), 1, 20, QStringLiteral("mycket"));
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(!cell(own, QStringLiteral("StringGrid2"), 1, 20).isEmpty());
+        typeIntoCell(own, QStringLiteral("StringGrid1"), 1, 1, QStringLiteral("35.5"));
+        QCOMPARE(f.dialogs.messages.last(), QStringLiteral("Skriv ålder som ett heltal."));
+        typeIntoCell(own, QStringLiteral("StringGrid1"), 1, 1, QStringLiteral("1"));
+        QCOMPARE(f.dialogs.messages.last(),
+                 QStringLiteral(
+                     "Vitamin och mineralberäkning stämmer endast för åldrar 2 år och uppåt"));
+    }
+
+    void ownNormStoredAsNamedNorm() {
+        MainWindowFixture f;
+        showExtended(f.form());
+        triggerAction(f.form(), QStringLiteral("Angesjlvnskadenergifrbrukning1"));
+        TFormEgenNorm* own = f.windows().FormEgenNorm;
+        f.dialogs.queueInput(QStringLiteral("Min norm"));
+        clickButton(own, QStringLiteral("ButtonSparaNorm"));
+        QCOMPARE(f.dialogs.prompts,
+                 QStringList{"Vad ska den nya normen heta?|Skriv namnet på den nya normen: "});
+        QCOMPARE(f.dialogs.messages.size(), 1); // the table is full
+
+        QSqlQuery q(f.state->database.db());
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO normer (Nr, Norm) VALUES (40, 'LEDIG')")));
+        f.dialogs.queueInput(QStringLiteral("Min norm"));
+        clickButton(own, QStringLiteral("ButtonSparaNorm"));
+        QCOMPARE(f.dialogs.messages.last(), QStringLiteral("\"Min norm\"  är upplagd."));
+        QSqlTableModel* table = f.windows().FormNorm->DataSourceNorm;
+        bool shown = false;
+        for (int r = 0; r < table->rowCount(); ++r)
+            shown = shown || table->index(r, 1).data().toString() == QLatin1String("Min norm");
+        QVERIFY(shown);
+        f.dialogs.queueInput(std::nullopt); // cancelled: nothing stored
+        clickButton(own, QStringLiteral("ButtonSparaNorm"));
+        QCOMPARE(f.dialogs.messages.size(), 2);
+    }
+
+    void ownNormFileSavedAndReadBack() {
+        QTemporaryDir dir;
+        const QString vexa = dir.filePath(QStringLiteral("egen.vexa"));
+        {
+            MainWindowFixture f;
+            showExtended(f.form());
+            triggerAction(f.form(), QStringLiteral("Angesjlvnskadenergifrbrukning1"));
+            TFormEgenNorm* own = f.windows().FormEgenNorm;
+            clickButton(own, QStringLiteral("RadioGroupSexItem1"));
+            typeIntoCell(own, QStringLiteral("StringGrid1"), 0, 1, QStringLiteral("2500"));
+            typeIntoCell(own, QStringLiteral("StringGrid2"), 1, 10, QStringLiteral("15"));
+            clickButton(own, QStringLiteral("Button2"));
+            f.dialogs.queueFileName(vexa);
+            triggerAction(f.form(), QStringLiteral("SparaBerkning1"));
+            QCOMPARE(f.dialogs.messages, QStringList());
+            const QStringList lines = fileLines(dir.filePath(QStringLiteral("egen.enorm")));
+            QCOMPARE(lines.size(), 103);
+            QCOMPARE(lines.mid(0, 6), (QStringList{"Man", "2500", "50", "15", "30", "55"}));
+            QCOMPARE(lines[16], QStringLiteral("15"));
+        }
+        MainWindowFixture g;
+        g.dialogs.queueFileName(vexa);
+        triggerAction(g.form(), QStringLiteral("Hmtaberkning1"));
+        QCOMPARE(g.dialogs.messages, QStringList());
+        TFormEgenNorm* own = g.windows().FormEgenNorm;
+        QCOMPARE(own->inputs().sex, 1);
+        QCOMPARE(own->inputs().kcal, QStringLiteral("2500"));
+        QCOMPARE(cell(own, QStringLiteral("StringGrid2"), 1, 10), QStringLiteral("15"));
+        QCOMPARE(cell(own, QStringLiteral("StringGrid2"), 1, 1), QStringLiteral("2500"));
+        QCOMPARE(g.state->norm.NormKind, QStringLiteral("egennorm"));
+        QCOMPARE(g.state->norm.ActiveNeed[10], 15.0f);
     }
 };
 
