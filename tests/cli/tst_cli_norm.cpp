@@ -47,6 +47,13 @@ private Q_SLOTS:
                    kDummies
             << "personnorm"
             << "Kvinna 35 år, 60 kg.  1708 kcal/dag" << 1707.6 << "bmi" << 22.04;
+        QTest::newRow("own energy norm")
+            << "egen.enorm" << ownNormFile() << "egennorm"
+            << "Norm: Kvinna  50 år 2180 kcal/dag" << 2180.0 << "energy_kj" << 9121.0;
+        QTest::newRow("Harris-Benedict")
+            << "hb.harris" << QByteArray("Man\r\n40\r\n80\r\n180\r\n1.4\r\n") + kDummies
+            << "harrisnorm"
+            << "Norm: Harris Benedict, Man  40 år 2507 kcal per dag" << 2507.0 << "bmr" << 1790.5;
     }
     void sideFileGivesTheWindowsNorm() {
         QFETCH(QString, name);
@@ -79,6 +86,9 @@ private Q_SLOTS:
         QTest::newRow("own energy norm, letters")
             << "e.enorm" << QByteArray("Kvinna\r\n2180\r\n50\r\n15\r\n30\r\n55\r\nx\r\n")
             << "Filen är skadad på rad 7: \"x\".";
+        QTest::newRow("Harris-Benedict, no estimate")
+            << "h.harris" << QByteArray("Man\r\n40\r\n80\r\n180\r\n0.9\r\n") + kDummies
+            << "Uppgifterna ej korrekt ifyllda.";
         QTest::newRow("person, refused")
             << "p.pers"
             << QByteArray("Kvinna\r\n10\r\n30\r\n140\r\n0\r\n0\r\n140\r\n0\r\n1\r\n180\r\n") +

@@ -1,5 +1,6 @@
 #include "core/norms/SideFileNorms.h"
 
+#include "core/norms/HarrisBenedict.h"
 #include "core/norms/OwnEnergyNorm.h"
 #include "core/norms/PersonNorm.h"
 
@@ -12,6 +13,7 @@ const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
     static const std::vector<Entry> table{
         {QStringLiteral(".pers"), &PersonNorm::fromFile},
         {QStringLiteral(".enorm"), &OwnEnergyNorm::fromFile},
+        {QStringLiteral(".harris"), &HarrisBenedict::fromFile},
     };
     return table;
 }

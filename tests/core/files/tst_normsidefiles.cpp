@@ -1,7 +1,9 @@
+#include "core/files/HarrisFile.h"
 #include "core/files/OwnNormFile.h"
 #include "core/files/PersonFile.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -170,6 +172,54 @@ private Q_SLOTS:
         QVERIFY(!OwnNormFile::read(path, contents, &reason));
         QCOMPARE(reason, error);
         QCOMPARE(contents.cells.value(0), QStringLiteral("9121"));
+    }
+
+    void harrisFileRoundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("h.harris"));
+        const HarrisInputs in{1,
+                              QStringLiteral("40"),
+                              QStringLiteral("80,5"),
+                              QStringLiteral("180"),
+                              QStringLiteral("1.4"),
+                              1};
+        QVERIFY(HarrisFile::write(path, in));
+        const QByteArray expected = crlf({"Man", "40", "80,5", "180", "1.4"}) + kDummies;
+        QCOMPARE(readBytes(path), expected);
+        HarrisInputs back;
+        back.unit = 0; // not stored: stays as the window has it
+        QString error;
+        QVERIFY2(HarrisFile::read(path, back, &error), qPrintable(error));
+        QCOMPARE(back.age, in.age);
+        QCOMPARE(back.weight, in.weight);
+        QCOMPARE(back.factor, in.factor);
+        QCOMPARE(back.sex, 1);
+        QCOMPARE(back.unit, 0);
+        QVERIFY(HarrisFile::write(path, back));
+        QCOMPARE(readBytes(path), expected);
+    }
+
+    void damagedHarrisFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("letters") << crlf({"Kvinna", "40", "åttio", "180", "1.4"}) + kDummies
+                                 << "Filen är skadad på rad 3: \"åttio\".";
+        QTest::newRow("too short")
+            << crlf({"Kvinna", "40", "80"}) << "Filen är för kort: rad 4 saknas.";
+    }
+    void damagedHarrisFile() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("h.harris"));
+        // Windows-1252, as the program writes its files.
+        QStringEncoder to1252("windows-1252");
+        writeBytes(path, to1252(QString::fromUtf8(bytes)));
+        HarrisInputs in;
+        QString reason;
+        QVERIFY(!HarrisFile::read(path, in, &reason));
+        QCOMPARE(reason, error);
+        QCOMPARE(in.age, QStringLiteral("40"));
     }
 };
 

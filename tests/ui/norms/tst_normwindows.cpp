@@ -8,6 +8,7 @@
 #include "ui/files/RegistrationFiles.h"
 #include "ui/norms/NumberBox.h"
 #include "ui/norms/TFormEgenNorm.h"
+#include "ui/norms/TFormHarris.h"
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormPerson.h"
 
@@ -341,6 +342,101 @@ private Q_SLOTS:
         QCOMPARE(cell(own, QStringLiteral("StringGrid2"), 1, 1), QStringLiteral("2500"));
         QCOMPARE(g.state->norm.NormKind, QStringLiteral("egennorm"));
         QCOMPARE(g.state->norm.ActiveNeed[10], 15.0f);
+    }
+
+    void harrisEstimateActivated_data() {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<float>("kcal");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("kcal") << 1 << "2507" << 2507.0f
+                              << "Norm: Harris Benedict, Man  40 år 2507 kcal per dag";
+        QTest::newRow("kJ") << 0 << "10488" << 10488.0f / 4.184f
+                            << "Norm: Harris Benedict, Man  40 år 10488 kJ per dag";
+    }
+    void harrisEstimateActivated() {
+        QFETCH(int, unit);
+        QFETCH(QString, shown);
+        QFETCH(float, kcal);
+        QFETCH(QString, label);
+        MainWindowFixture f;
+        showExtended(f.form());
+        triggerAction(f.form(), QStringLiteral("HarrisBenedikt1"));
+        TFormHarris* harris = f.windows().FormHarris;
+        QVERIFY(harris->isVisible());
+        QCOMPARE(harris->windowTitle(),
+                 QStringLiteral("Harris Benedict Equation for estimating energy requirements"));
+        auto* edit2 = child<QLineEdit>(harris, QStringLiteral("Edit2"));
+        QCOMPARE(edit2->text(), QStringLiteral("- - -"));
+        clickButton(harris, QStringLiteral("RadioGroup1Item1"));
+        const QString grid = QStringLiteral("StringGrid1");
+        typeIntoCell(harris, grid, 0, 1, QStringLiteral("40"));
+        typeIntoCell(harris, grid, 1, 1, QStringLiteral("80"));
+        typeIntoCell(harris, grid, 2, 1, QStringLiteral("180"));
+        QCOMPARE(edit2->text(), QStringLiteral("- - -"));
+        typeIntoCell(harris, grid, 3, 1, QStringLiteral("1,4"));
+        if (unit == 0)
+            clickButton(harris, QStringLiteral("RadioGroup2Item0"));
+        QCOMPARE(edit2->text(), shown);
+        clickButton(harris, QStringLiteral("Button2"));
+        QCOMPARE(f.dialogs.messages, QStringList());
+        QVERIFY(!harris->isVisible());
+        QCOMPARE(f.state->norm.NormKind, QStringLiteral("harrisnorm"));
+        QCOMPARE(need(*f.state, nutrient::Kcal), kcal);
+        QCOMPARE(f.state->norm.NormLabel, label);
+        QCOMPARE(f.form()->windowTitle(), label);
+        f.dialogs.queueAnswer(Dialogs::Answer::No);
+        f.form()->close();
+    }
+
+    void harrisRefusals() {
+        MainWindowFixture f;
+        showExtended(f.form());
+        triggerAction(f.form(), QStringLiteral("HarrisBenedikt1"));
+        TFormHarris* harris = f.windows().FormHarris;
+        const QString grid = QStringLiteral("StringGrid1");
+        typeIntoCell(harris, grid, 1, 1, QStringLiteral("6o"));
+        QCOMPARE(f.dialogs.messages, QStringList{NumberBox::notANumber(QStringLiteral("6o"))});
+        QCOMPARE(cell(harris, grid, 1, 1), QString());
+        clickButton(harris, QStringLiteral("Button2"));
+        QCOMPARE(f.dialogs.messages.last(), QStringLiteral("Skriv ålder som ett heltal."));
+        typeIntoCell(harris, grid, 0, 1, QStringLiteral("30"));
+        clickButton(harris, QStringLiteral("Button2"));
+        QCOMPARE(f.dialogs.messages.last(), QStringLiteral("Uppgifterna ej korrekt ifyllda."));
+        QVERIFY(harris->isVisible());
+        QCOMPARE(f.state->norm.NormKind, QStringLiteral("standardnorm"));
+    }
+
+    void harrisFileSavedAndReadBack() {
+        QTemporaryDir dir;
+        const QString vexa = dir.filePath(QStringLiteral("hb.vexa"));
+        {
+            MainWindowFixture f;
+            showExtended(f.form());
+            triggerAction(f.form(), QStringLiteral("HarrisBenedikt1"));
+            TFormHarris* harris = f.windows().FormHarris;
+            const QString grid = QStringLiteral("StringGrid1");
+            typeIntoCell(harris, grid, 0, 1, QStringLiteral("30"));
+            typeIntoCell(harris, grid, 1, 1, QStringLiteral("60"));
+            typeIntoCell(harris, grid, 2, 1, QStringLiteral("165"));
+            typeIntoCell(harris, grid, 3, 1, QStringLiteral("1.3"));
+            clickButton(harris, QStringLiteral("Button2"));
+            f.dialogs.queueFileName(vexa);
+            triggerAction(f.form(), QStringLiteral("SparaBerkning1"));
+            QCOMPARE(f.dialogs.messages, QStringList());
+            const QStringList lines = fileLines(dir.filePath(QStringLiteral("hb.harris")));
+            QCOMPARE(lines.size(), 15);
+            QCOMPARE(lines.mid(0, 6), (QStringList{"Kvinna", "30", "60", "165", "1.3", "dummy"}));
+        }
+        MainWindowFixture g;
+        g.dialogs.queueFileName(vexa);
+        triggerAction(g.form(), QStringLiteral("Hmtaberkning1"));
+        QCOMPARE(g.dialogs.messages, QStringList());
+        TFormHarris* harris = g.windows().FormHarris;
+        QCOMPARE(harris->inputs().height, QStringLiteral("165"));
+        QCOMPARE(child<QLineEdit>(harris, QStringLiteral("Edit2"))->text(), QStringLiteral("1803"));
+        QCOMPARE(g.state->norm.NormKind, QStringLiteral("harrisnorm"));
+        QCOMPARE(need(*g.state, nutrient::Kcal), 1803.0f);
     }
 };
 
