@@ -95,6 +95,7 @@ TFormEgenNorm::TFormEgenNorm(AppState& state, Windows& windows, Dialogs& dialogs
         StringGrid2->setColumnWidth(c, 90);
     }
     // Water and ash are no need anybody states.
+    StringGrid2->horizontalHeader()->setMinimumSectionSize(2);
     StringGrid2->setColumnWidth(2, 2);
     StringGrid2->setColumnWidth(3, 2);
     StringGrid2->setMinimumHeight(90);
