@@ -1,12 +1,20 @@
 #include "core/norms/SideFileNorms.h"
 
+#include "core/norms/HarrisBenedict.h"
+#include "core/norms/OwnEnergyNorm.h"
+#include "core/norms/PersonNorm.h"
+
 #include <QStringList>
 
 namespace vexamat {
 
 const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
     // One row per side file kind, added by each norm window's core class.
-    static const std::vector<Entry> table{};
+    static const std::vector<Entry> table{
+        {QStringLiteral(".pers"), &PersonNorm::fromFile},
+        {QStringLiteral(".enorm"), &OwnEnergyNorm::fromFile},
+        {QStringLiteral(".harris"), &HarrisBenedict::fromFile},
+    };
     return table;
 }
 

@@ -9,8 +9,11 @@
 #include "ui/catalogue/TFormTab.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/mail/TFormMailIndy.h"
+#include "ui/norms/TFormEgenNorm.h"
+#include "ui/norms/TFormHarris.h"
 #include "ui/norms/TFormInst.h"
 #include "ui/norms/TFormNorm.h"
+#include "ui/norms/TFormPerson.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -101,10 +104,11 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Normer1", "Aktiviteter1", "Aktiviteter", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "veckoaktiviteter", "Aktiviteter detaljerat", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "Angesjlvnskadenergifrbrukning1", "Ange själv önskad energiförbrukning",
-         Shown::Hidden, nullptr, nullptr},
-        {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Hidden, nullptr,
-         nullptr},
-        {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Hidden, nullptr, nullptr},
+         Shown::Extended, windowAt<&Windows::FormEgenNorm>, nullptr},
+        {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Extended,
+         windowAt<&Windows::FormHarris>, nullptr},
+        {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Extended,
+         windowAt<&Windows::FormPerson>, nullptr},
         {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
         {nullptr, "Vljnringsmnen1", "Välj näringsämnen", Shown::Extended,

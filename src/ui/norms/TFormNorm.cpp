@@ -7,8 +7,8 @@
 #include "core/norms/NormActivation.h"
 #include "core/norms/NormTable.h"
 #include "ui/Dialogs.h"
-#include "ui/Windows.h"
 #include "ui/MainWindowUpdates.h"
+#include "ui/Windows.h"
 #include "ui/norms/AdminPasswordPrompt.h"
 #include "ui/norms/TFormInst.h"
 
@@ -183,6 +183,10 @@ void TFormNorm::Button1Click() {
                                       QAbstractItemView::AnyKeyPressed);
     Memo2->show();
     Button1->hide();
+}
+
+void TFormNorm::refreshTable() {
+    DataSourceNorm->select();
 }
 
 } // namespace vexamat

@@ -20,6 +20,8 @@ public:
     void DBISAMDBGridNormDblClick();
     // Unlocks editing of the table after the administrator password.
     void Button1Click();
+    // Reads the table anew, so that a norm stored elsewhere shows at once.
+    void refreshTable();
 
     QTableView* DBISAMDBGridNorm = nullptr;
     QSqlTableModel* DataSourceNorm = nullptr;
