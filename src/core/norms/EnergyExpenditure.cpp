@@ -132,6 +132,15 @@ void EnergyExpenditure::activate(ActiveNorm& norm, const ActivityInputs& inputs,
     activate(norm, inputs, result, row);
 }
 
+ActivityChartBars EnergyExpenditure::chartBars(const ActivityResult& result,
+                                               const NutrientValues& daySum, bool kj) {
+    const float factor = kj ? kKjPerKcal : 1.0f;
+    return {kj ? QStringLiteral("Dagens intag och förbruktning av energi, kJ")
+               : QStringLiteral("Dagens intag och förbruktning av energi, kcal"),
+            daySum[nutrientSlot(kj ? nutrient::Kj : nutrient::Kcal)], result.bmr * factor,
+            result.total * factor};
+}
+
 NormEstimate EnergyExpenditure::estimate(const ActiveNorm& norm, const ActivityInputs& inputs,
                                          const ActivityResult& result, const FoodTable& normer) {
     ActiveNorm made = norm;

@@ -40,6 +40,15 @@ struct ActivityResult {
     float minutesLeft = 0; // of the day's 1440; may be negative
 };
 
+// The bars of the activity window's chart: the day's intake against the day's expenditure,
+// in kcal or kJ.
+struct ActivityChartBars {
+    QString title;
+    float intake = 0;
+    float rest = 0;     // the BMR
+    float activity = 0; // the activities' extra energy
+};
+
 // The basal metabolic rate for sex, age and weight plus the extra energy of the day's
 // activities, and the norm of kind "aktivnorm" made from it.
 class EnergyExpenditure {
@@ -68,6 +77,8 @@ public:
                          const ActivityResult& result, const std::optional<NormRow>& ageRow);
     static void activate(ActiveNorm& norm, const ActivityInputs& inputs,
                          const ActivityResult& result, const FoodTable& normer);
+    static ActivityChartBars chartBars(const ActivityResult& result, const NutrientValues& daySum,
+                                       bool kj);
     // The norm activate() gives, without changing norm.
     static NormEstimate estimate(const ActiveNorm& norm, const ActivityInputs& inputs,
                                  const ActivityResult& result, const FoodTable& normer);

@@ -9,8 +9,10 @@
 #include "ui/catalogue/TFormTab.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/mail/TFormMailIndy.h"
+#include "ui/norms/TFormAktiv.h"
 #include "ui/norms/TFormInst.h"
 #include "ui/norms/TFormNorm.h"
+#include "ui/norms/TFormVeckoAktiv.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -98,8 +100,10 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Redigera1", "Klistraindennamltid1", "Klistra in måltid", Shown::Always, nullptr, nullptr},
         {"Normer1", "Standardnormer1", "Standardnormer, SNR", Shown::Extended,
          windowAt<&Windows::FormNorm>, nullptr},
-        {"Normer1", "Aktiviteter1", "Aktiviteter", Shown::Hidden, nullptr, nullptr},
-        {"Normer1", "veckoaktiviteter", "Aktiviteter detaljerat", Shown::Hidden, nullptr, nullptr},
+        {"Normer1", "Aktiviteter1", "Aktiviteter", Shown::Extended, windowAt<&Windows::FormAktiv>,
+         nullptr},
+        {"Normer1", "veckoaktiviteter", "Aktiviteter detaljerat", Shown::Extended,
+         windowAt<&Windows::FormVeckoAktiv>, nullptr},
         {"Normer1", "Angesjlvnskadenergifrbrukning1", "Ange själv önskad energiförbrukning",
          Shown::Hidden, nullptr, nullptr},
         {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Hidden, nullptr,

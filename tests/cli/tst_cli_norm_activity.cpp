@@ -1,0 +1,47 @@
+#include "support/CliRunner.h"
+#include "support/TempDataFolder.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+using namespace vexamat;
+
+class TestCliNormActivity : public QObject {
+    Q_OBJECT
+private:
+    TempDataFolder m_data;
+
+private Q_SLOTS:
+    void activityListGivesTheActivityNorm() {
+        QVERIFY(m_data.isValid());
+        m_data.write(QStringLiteral("dag.akt"),
+                     "40\r\n80\r\n1\r\nVolleyboll (4.0)\r\n60\r\n4.0\r\n\r\n\r\n\r\n");
+        const CliRunner::Result r =
+            CliRunner::run({"norm", m_data.filePath(QStringLiteral("dag.akt")), "--data",
+                            m_data.path(), "--json"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.problem + r.err()));
+        const QJsonObject root = QJsonDocument::fromJson(r.standardOutput).object();
+        QCOMPARE(root.value("kind").toString(), QStringLiteral("aktivnorm"));
+        QCOMPARE(root.value("label").toString(),
+                 QStringLiteral("Man 40 år, 80 kg.  2033 kcal/dag"));
+        QCOMPARE(qRound(root.value("bmr_kcal").toDouble()), 1807);
+        QCOMPARE(qRound(root.value("minutes_left").toDouble()), 1380);
+        QCOMPARE(qRound(root.value("need").toObject().value("16").toDouble()), 2033);
+        // Iron from the standard norm of men 31-60.
+        QCOMPARE(root.value("need").toObject().value("36").toDouble(), 9.0);
+    }
+
+    void damagedListIsAnError() {
+        m_data.write(QStringLiteral("trasig.akt"), "40\r\n80\r\nman\r\n");
+        const CliRunner::Result r = CliRunner::run(
+            {"norm", m_data.filePath(QStringLiteral("trasig.akt")), "--data", m_data.path()});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err().contains(QStringLiteral("Kan ej öppna aktivitetslistan")),
+                 qPrintable(r.err()));
+        QVERIFY(r.err().contains(QStringLiteral("rad 3")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliNormActivity)
+#include "tst_cli_norm_activity.moc"
