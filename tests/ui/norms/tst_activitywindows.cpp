@@ -19,8 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 
