@@ -4,7 +4,10 @@
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/TableSchema.h"
 #include "core/files/ActivityFile.h"
+#include "core/files/KgNormFile.h"
 #include "core/norms/EnergyExpenditure.h"
+#include "core/norms/KgNorm.h"
+#include "core/registration/Conversions.h"
 
 #include <QStringList>
 
@@ -25,12 +28,29 @@ std::optional<NormEstimate> activityNorm(const QString& path, const AppState& st
         normer);
 }
 
+std::optional<NormEstimate> kgNorm(const QString& path, const AppState& state, QString* error) {
+    KgNormInputs inputs;
+    if (!KgNormFile::read(path, &inputs, error))
+        return std::nullopt;
+    // The file keeps the day norm as shown, which is what activating it takes.
+    NutrientValues day{};
+    for (int c = 0; c < kNutrientCount; ++c)
+        day[c] = TextToReal(inputs.dayNorm.value(c));
+    // The norm's name is kept only in the label of the norm file beside it.
+    QString name;
+    const QString& prefix = KgNorm::kLabelPrefix;
+    if (state.norm.NormKind == KgNorm::kKind && state.norm.NormLabel.startsWith(prefix))
+        name = state.norm.NormLabel.mid(prefix.size()).section(QStringLiteral("   "), 0, 0);
+    return KgNorm::estimate(state.norm, day, name);
+}
+
 } // namespace
 
 const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
     // One row per side file kind, added by each norm window's core class.
     static const std::vector<Entry> table{
         {ActivityFile::kExtension, activityNorm},
+        {KgNormFile::kExtension, kgNorm},
     };
     return table;
 }
