@@ -28,7 +28,9 @@ void KgNorm::withEnergy(NormRow& perKg) {
     v[nutrientSlot(nutrient::Kcal)] = std::rint(kj * kKcalPerKj);
 }
 
-bool KgNorm::ComputeKgEnergy(const VexamatDatabase& database, QString* error) {
+bool KgNorm::ComputeKgEnergy(const VexamatDatabase& database, bool* changed, QString* error) {
+    if (changed)
+        *changed = false;
     FoodTable table(database, TableSchema::NormKroppsvikt);
     if (!table.open(error))
         return false;
@@ -42,6 +44,12 @@ bool KgNorm::ComputeKgEnergy(const VexamatDatabase& database, QString* error) {
     for (const NormRow& stored : NormTable::allRows(table)) {
         NormRow row = stored;
         withEnergy(row);
+        const int kj = nutrientSlot(nutrient::Kj);
+        const int kcal = nutrientSlot(nutrient::Kcal);
+        if (row.values[kj] == stored.values[kj] && row.values[kcal] == stored.values[kcal])
+            continue;
+        if (changed)
+            *changed = true;
         update.addBindValue(double(row.values[nutrientSlot(nutrient::Kj)]));
         update.addBindValue(double(row.values[nutrientSlot(nutrient::Kcal)]));
         update.addBindValue(row.Nr);

@@ -28,9 +28,10 @@ public:
 
     // kJ per kg from protein, fat and carbohydrate, kcal per kg from it, both whole numbers.
     static void withEnergy(NormRow& perKg);
-    // Writes kJ and kcal per kg into every record of "normkroppsvikt"; false with a Swedish
-    // reason when the table cannot be written.
-    static bool ComputeKgEnergy(const VexamatDatabase& database, QString* error);
+    // Writes kJ and kcal per kg into every record of "normkroppsvikt" whose stored energy
+    // differs; changed tells whether any did. false with a Swedish reason when the table
+    // cannot be written.
+    static bool ComputeKgEnergy(const VexamatDatabase& database, bool* changed, QString* error);
     // The standard norm row ("normer") of the age group; ages 0 and 1 take the youngest
     // children's row and ages over 110 the oldest adults'.
     static int standardNormNumber(int age, bool man);

@@ -11,6 +11,7 @@
 #include "ui/mail/TFormMailIndy.h"
 #include "ui/norms/TFormAktiv.h"
 #include "ui/norms/TFormInst.h"
+#include "ui/norms/TFormKgKroppsvikt.h"
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormVeckoAktiv.h"
 
@@ -109,7 +110,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Hidden, nullptr,
          nullptr},
         {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Hidden, nullptr, nullptr},
-        {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Hidden, nullptr, nullptr},
+        {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Extended,
+         windowAt<&Windows::FormKgKroppsvikt>, nullptr},
         {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
         {nullptr, "Vljnringsmnen1", "Välj näringsämnen", Shown::Extended,
          windowAt<&Windows::formnvval>, nullptr},

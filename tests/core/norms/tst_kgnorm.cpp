@@ -135,7 +135,11 @@ private Q_SLOTS:
         QVERIFY(q.exec(QStringLiteral("UPDATE normkroppsvikt SET \"Protein _g_\" = 2, "
                                       "\"Fett _g_\" = 3, \"Kolhydrater _g_\" = 10, "
                                       "\"Energi _kJ_ _kJ_\" = NULL WHERE Nr = 1")));
-        QVERIFY2(KgNorm::ComputeKgEnergy(db, &error), qPrintable(error));
+        bool changed = false;
+        QVERIFY2(KgNorm::ComputeKgEnergy(db, &changed, &error), qPrintable(error));
+        QVERIFY(changed);
+        QVERIFY(KgNorm::ComputeKgEnergy(db, &changed, &error));
+        QVERIFY(!changed);
         FoodTable table(db, TableSchema::NormKroppsvikt);
         QVERIFY(table.open(&error));
         const NormRow row = NormTable::fromRecord(*table.findByCode(QStringLiteral("1")));

@@ -1,5 +1,6 @@
 #include "core/AppState.h"
 #include "core/text/TextCodec.h"
+#include "support/CellEditing.h"
 #include "support/MainWindowFixture.h"
 #include "support/UserActions.h"
 #include "ui/Windows.h"
@@ -9,7 +10,6 @@
 #include "ui/norms/TFormVeckoAktiv.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -307,19 +306,7 @@ private:
         clickButton(aktiv(), QStringLiteral("ButtonOK"));
     }
     void typeIntoCell(int row, int column, const QString& value) {
-        QTableWidget* g = grid();
-        // A new window gets the keyboard, as the window system gives it.
-        aktiv()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(aktiv()));
-        clickCell(g, row, column);
-        typeText(g, value.left(1)); // a key opens the cell's editor with it
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        QVERIFY2(editor, "no cell editor opened");
-        typeText(editor, value.mid(1));
-        const QPointer<QLineEdit> open = editor;
-        QTest::keyClick(editor, Qt::Key_Return);
-        // The cell takes the text once the editor has closed.
-        QTRY_VERIFY(!open || !open->isVisible());
+        vexamat::typeIntoCell(grid(), row, column, value);
     }
     void typeMinutes(int row, const QString& value) { typeIntoCell(row, kMinutes, value); }
 

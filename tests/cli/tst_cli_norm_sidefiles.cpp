@@ -7,7 +7,7 @@
 
 using namespace vexamat;
 
-class TestCliNormActivity : public QObject {
+class TestCliNormSideFiles : public QObject {
     Q_OBJECT
 private:
     TempDataFolder m_data;
@@ -32,6 +32,27 @@ private Q_SLOTS:
         QCOMPARE(root.value("need").toObject().value("36").toDouble(), 9.0);
     }
 
+    void perKgNormGivesItsStoredDayNorm() {
+        QByteArray kropp = "Man\r\n20\r\n4\r\n";
+        for (int c = 0; c < 72; ++c)
+            kropp += c == 1 ? "1500\r\n" : c == 0 ? "6300\r\n" : "2,5\r\n";
+        kropp += QByteArray("\r\n").repeated(15) + QByteArray("dummy\r\n").repeated(10);
+        m_data.write(QStringLiteral("barn.kropp"), kropp);
+        QByteArray norm = QByteArray("reserv\r\n").repeated(10) +
+                          "kgkroppsviktnorm\r\nNorm per kg kroppsvikt: Barn   1500 kcal/dag\r\n";
+        m_data.write(QStringLiteral("barn.norm"), norm);
+        const CliRunner::Result r =
+            CliRunner::run({"norm", m_data.filePath(QStringLiteral("barn.kropp")), "--data",
+                            m_data.path(), "--json"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.problem + r.err()));
+        const QJsonObject root = QJsonDocument::fromJson(r.standardOutput).object();
+        QCOMPARE(root.value("kind").toString(), QStringLiteral("kgkroppsviktnorm"));
+        QCOMPARE(root.value("label").toString(),
+                 QStringLiteral("Norm per kg kroppsvikt: Barn   1500 kcal/dag"));
+        QCOMPARE(root.value("need").toObject().value("16").toDouble(), 1500.0);
+        QCOMPARE(root.value("need").toObject().value("36").toDouble(), 2.5);
+    }
+
     void damagedListIsAnError() {
         m_data.write(QStringLiteral("trasig.akt"), "40\r\n80\r\nman\r\n");
         const CliRunner::Result r = CliRunner::run(
@@ -43,5 +64,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCliNormActivity)
-#include "tst_cli_norm_activity.moc"
+QTEST_GUILESS_MAIN(TestCliNormSideFiles)
+#include "tst_cli_norm_sidefiles.moc"
