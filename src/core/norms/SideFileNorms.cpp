@@ -4,6 +4,7 @@
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/TableSchema.h"
 #include "core/files/ActivityFile.h"
+#include "core/files/KetogenFile.h"
 #include "core/files/KgNormFile.h"
 #include "core/norms/EnergyExpenditure.h"
 #include "core/norms/KgNorm.h"
@@ -44,6 +45,23 @@ std::optional<NormEstimate> kgNorm(const QString& path, const AppState& state, Q
     return KgNorm::estimate(state.norm, day, name);
 }
 
+std::optional<NormEstimate> ketogenicNorm(const QString& path, const AppState& state,
+                                          QString* error) {
+    KetogenicInputs inputs;
+    if (!KetogenFile::read(path, &inputs, error))
+        return std::nullopt;
+    FoodTable normer(state.database, TableSchema::Normer);
+    QString tableError;
+    normer.open(&tableError);
+    NormEstimate estimate = KetogenicPlan::estimate(state.norm, inputs, normer, state.names);
+    if (estimate.kind.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1 saknar uppgifter att räkna på.").arg(path);
+        return std::nullopt;
+    }
+    return estimate;
+}
+
 } // namespace
 
 const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
@@ -51,6 +69,7 @@ const std::vector<SideFileNorms::Entry>& SideFileNorms::entries() {
     static const std::vector<Entry> table{
         {ActivityFile::kExtension, activityNorm},
         {KgNormFile::kExtension, kgNorm},
+        {KetogenFile::kExtension, ketogenicNorm},
     };
     return table;
 }
