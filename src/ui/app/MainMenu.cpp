@@ -11,6 +11,7 @@
 #include "ui/mail/TFormMailIndy.h"
 #include "ui/norms/TFormAktiv.h"
 #include "ui/norms/TFormInst.h"
+#include "ui/norms/TFormKetogen.h"
 #include "ui/norms/TFormKgKroppsvikt.h"
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormVeckoAktiv.h"
@@ -92,7 +93,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          nullptr},
         {"Arkiv1", "Radera", "Radera registrering", Shown::Always, nullptr, nullptr},
         {"Arkiv1", "namnsoek", "Sök på namn", Shown::Hidden, nullptr, "Ctrl+S"},
-        {"Arkiv1", "ketogen", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "ketogen", "Ketogen kost", Shown::Extended, windowAt<&Windows::FormKetogen>,
+         nullptr},
         {"Arkiv1", "Kostunderskningar1", "Kostundersökningar", Shown::Hidden, nullptr, nullptr},
         {"Redigera1", "ngra1", "Ångra", Shown::Always, nullptr, "Ctrl+Z"},
         {"Redigera1", "Grom1", "Gör om", Shown::Always, nullptr, "Ctrl+Y"},
@@ -112,7 +114,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Hidden, nullptr, nullptr},
         {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Extended,
          windowAt<&Windows::FormKgKroppsvikt>, nullptr},
-        {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
+        {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Extended,
+         windowAt<&Windows::FormKetogen>, nullptr},
         {nullptr, "Vljnringsmnen1", "Välj näringsämnen", Shown::Extended,
          windowAt<&Windows::formnvval>, nullptr},
         {nullptr, "Nringstoppen1", "Näringstoppen", Shown::Always, windowAt<&Windows::FormToppen>,
