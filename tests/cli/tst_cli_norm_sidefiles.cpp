@@ -53,6 +53,23 @@ private Q_SLOTS:
         QCOMPARE(root.value("need").toObject().value("36").toDouble(), 2.5);
     }
 
+    void ketogenicInputsGiveTheirPlan() {
+        QByteArray keto = "Kvinna\r\n6\r\n20\r\n80\r\n1,5\r\n4\r\n4\r\n";
+        keto += QByteArray("\r\n").repeated(87) + QByteArray("dummy\r\n").repeated(10);
+        m_data.write(QStringLiteral("keto.ketogen"), keto);
+        const CliRunner::Result r =
+            CliRunner::run({"norm", m_data.filePath(QStringLiteral("keto.ketogen")), "--data",
+                            m_data.path(), "--json"});
+        QVERIFY2(r.exitCode == 0, qPrintable(r.problem + r.err()));
+        const QJsonObject root = QJsonDocument::fromJson(r.standardOutput).object();
+        QCOMPARE(root.value("kind").toString(), QStringLiteral("ketogennorm"));
+        QCOMPARE(root.value("label").toString(),
+                 QStringLiteral("Ketogen norm: 4 måltider/dag, Kvinna  6 år, 1600,00 kcal/dag"));
+        QCOMPARE(root.value("need").toObject().value("20").toDouble(), 160.0);
+        QCOMPARE(root.value("carbohydrate_g").toDouble(), 10.0);
+        QCOMPARE(root.value("need").toObject().value("36").toDouble(), 11.0);
+    }
+
     void damagedListIsAnError() {
         m_data.write(QStringLiteral("trasig.akt"), "40\r\n80\r\nman\r\n");
         const CliRunner::Result r = CliRunner::run(
