@@ -18,7 +18,7 @@ public:
     static QStringList lines(const ActivityInputs& inputs);
     // Atomically; kSaveFailed and the reason in error when it cannot be written.
     static bool write(const QString& path, const ActivityInputs& inputs, QString* error);
-    // The inputs of the file, with kEnergyExpenditure::kGridRows rows (free rows empty).
+    // The inputs of the file, with EnergyExpenditure::kGridRows rows (free rows empty).
     // false with kOpenFailed and the reason in error when the file cannot be read or is
     // damaged (a line that should be a number is not); inputs is then unchanged.
     static bool read(const QString& path, ActivityInputs* inputs, QString* error);

@@ -5,6 +5,7 @@
 #include "core/norms/NormTable.h"
 #include "core/registration/Conversions.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vexamat {
@@ -31,7 +32,9 @@ constexpr int kOldestAge = 110;
 
 int EnergyExpenditure::roundedAge(const QString& ageText) {
     // rint rounds halves to the even number, as the age boxes always have.
-    return static_cast<int>(std::rint(TextToReal(ageText)));
+    // Far outside every table either way; kept within int.
+    const float age = std::clamp(TextToReal(ageText), -1.0f, 1000.0f);
+    return static_cast<int>(std::rint(age));
 }
 
 std::optional<float> EnergyExpenditure::bmr(int age, float weight, bool man) {

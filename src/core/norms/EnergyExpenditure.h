@@ -60,7 +60,7 @@ public:
     static constexpr float kStartBmr = 1356.0f;
     static constexpr int kGridRows = 39;
 
-    // The age as the table reads it: rounded to the nearest whole year, halves to even.
+    // The age as the norm tables read it: rounded to the nearest whole year, halves to even.
     static int roundedAge(const QString& ageText);
     // kcal per day; nullopt for an age outside 0..110.
     static std::optional<float> bmr(int age, float weight, bool man);

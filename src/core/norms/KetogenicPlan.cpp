@@ -128,8 +128,10 @@ QString KetogenicPlan::label(const KetogenicInputs& inputs, const KetogenicResul
 std::array<float, 9> KetogenicPlan::mealShares(float meals) {
     std::array<float, 9> shares{};
     static constexpr float parts[] = {1.0f, 0.5f, 0.33f, 0.25f, 0.2f};
+    if (!(meals >= 1.0f && meals <= 5.0f))
+        return shares;
     const int m = static_cast<int>(meals);
-    if (float(m) == meals && m >= 1 && m <= 5) {
+    if (float(m) == meals) {
         for (int i = 0; i < m; ++i)
             shares[std::size_t(i)] = parts[m - 1];
     }
@@ -151,7 +153,7 @@ NormEstimate KetogenicPlan::estimate(const ActiveNorm& norm, const KetogenicInpu
     const std::optional<KetogenicResult> result = compute(inputs);
     if (!result)
         return estimate;
-    const int age = static_cast<int>(TextToReal(inputs.cells[0]));
+    const int age = EnergyExpenditure::roundedAge(inputs.cells[0]);
     const NutrientValues day =
         proposal(*result, normRow(normer, age, inputs.sex == 1), norm.StandardNeed);
     ActiveNorm made = norm;

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/TableSchema.h"
+#include "core/norms/EnergyExpenditure.h"
 #include "core/registration/Conversions.h"
 #include "core/text/NumberText.h"
 #include "ui/Dialogs.h"
@@ -203,7 +204,7 @@ void TFormKetogen::ComputeKetogen() {
     FoodTable normer(m_state.database, TableSchema::Normer);
     QString error;
     normer.open(&error); // without the table the standard items stay as they were
-    const int age = static_cast<int>(TextToReal(in.cells[0]));
+    const int age = EnergyExpenditure::roundedAge(in.cells[0]);
     const QStringList day = KetogenicPlan::shown(
         KetogenicPlan::proposal(*m_result, KetogenicPlan::normRow(normer, age, in.sex == 1),
                                 m_state.norm.StandardNeed),

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/catalogue/FoodTable.h"
 #include "core/catalogue/TableSchema.h"
+#include "core/norms/EnergyExpenditure.h"
 #include "core/registration/Conversions.h"
 #include "core/text/NumberText.h"
 #include "ui/Dialogs.h"
@@ -26,7 +27,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace vexamat {
 
@@ -243,7 +243,7 @@ void TFormKgKroppsvikt::computeDayNorm() {
     FoodTable normer(m_state.database, TableSchema::Normer);
     QString error;
     normer.open(&error);
-    const int age = static_cast<int>(std::rint(TextToReal(m_goodAge)));
+    const int age = EnergyExpenditure::roundedAge(m_goodAge);
     const NutrientValues day =
         KgNorm::dayNorm(currentPerKg(), TextToReal(m_goodWeight),
                         KgNorm::standardRow(normer, age, man), m_state.norm.StandardNeed);

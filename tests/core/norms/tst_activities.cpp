@@ -63,6 +63,9 @@ private Q_SLOTS:
         QTest::newRow("age outside the table keeps the BMR")
             << person("111", "70", 1) << EnergyExpenditure::kStartBmr << QString() << 0.0f
             << 1440.0f;
+        QTest::newRow("an age beyond any number of years")
+            << person("99999999999", "70", 1) << EnergyExpenditure::kStartBmr << QString() << 0.0f
+            << 1440.0f;
         QTest::newRow("more minutes than the day has")
             << person(
                    "40", "80", 1,

@@ -118,6 +118,7 @@ private Q_SLOTS:
         QTest::newRow("5") << 5.0f << QList<float>{0.2f, 0.2f, 0.2f, 0.2f, 0.2f, 0, 0, 0, 0};
         QTest::newRow("6") << 6.0f << QList<float>(9, 0.0f);
         QTest::newRow("3.5") << 3.5f << QList<float>(9, 0.0f);
+        QTest::newRow("1e12") << 1e12f << QList<float>(9, 0.0f);
     }
     void mealShares() {
         QFETCH(float, meals);
