@@ -9,11 +9,15 @@
 #include "ui/catalogue/TFormTab.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/mail/TFormMailIndy.h"
+#include "ui/norms/TFormAktiv.h"
 #include "ui/norms/TFormEgenNorm.h"
 #include "ui/norms/TFormHarris.h"
 #include "ui/norms/TFormInst.h"
+#include "ui/norms/TFormKetogen.h"
+#include "ui/norms/TFormKgKroppsvikt.h"
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormPerson.h"
+#include "ui/norms/TFormVeckoAktiv.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -92,7 +96,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          nullptr},
         {"Arkiv1", "Radera", "Radera registrering", Shown::Always, nullptr, nullptr},
         {"Arkiv1", "namnsoek", "Sök på namn", Shown::Hidden, nullptr, "Ctrl+S"},
-        {"Arkiv1", "ketogen", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "ketogen", "Ketogen kost", Shown::Extended, windowAt<&Windows::FormKetogen>,
+         nullptr},
         {"Arkiv1", "Kostunderskningar1", "Kostundersökningar", Shown::Hidden, nullptr, nullptr},
         {"Redigera1", "ngra1", "Ångra", Shown::Always, nullptr, "Ctrl+Z"},
         {"Redigera1", "Grom1", "Gör om", Shown::Always, nullptr, "Ctrl+Y"},
@@ -101,16 +106,20 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Redigera1", "Klistraindennamltid1", "Klistra in måltid", Shown::Always, nullptr, nullptr},
         {"Normer1", "Standardnormer1", "Standardnormer, SNR", Shown::Extended,
          windowAt<&Windows::FormNorm>, nullptr},
-        {"Normer1", "Aktiviteter1", "Aktiviteter", Shown::Hidden, nullptr, nullptr},
-        {"Normer1", "veckoaktiviteter", "Aktiviteter detaljerat", Shown::Hidden, nullptr, nullptr},
+        {"Normer1", "Aktiviteter1", "Aktiviteter", Shown::Extended, windowAt<&Windows::FormAktiv>,
+         nullptr},
+        {"Normer1", "veckoaktiviteter", "Aktiviteter detaljerat", Shown::Extended,
+         windowAt<&Windows::FormVeckoAktiv>, nullptr},
         {"Normer1", "Angesjlvnskadenergifrbrukning1", "Ange själv önskad energiförbrukning",
          Shown::Extended, windowAt<&Windows::FormEgenNorm>, nullptr},
         {"Normer1", "HarrisBenedikt1", "Harris Benedict energy estimation", Shown::Extended,
          windowAt<&Windows::FormHarris>, nullptr},
         {"Normer1", "Personlignorm1", "Personlig norm, BMI", Shown::Extended,
          windowAt<&Windows::FormPerson>, nullptr},
-        {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Hidden, nullptr, nullptr},
-        {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Hidden, nullptr, nullptr},
+        {"Normer1", "Perkgkroppsvikt1", "Per kg kroppsvikt", Shown::Extended,
+         windowAt<&Windows::FormKgKroppsvikt>, nullptr},
+        {"Normer1", "Ketogenkost1", "Ketogen kost", Shown::Extended,
+         windowAt<&Windows::FormKetogen>, nullptr},
         {nullptr, "Vljnringsmnen1", "Välj näringsämnen", Shown::Extended,
          windowAt<&Windows::formnvval>, nullptr},
         {nullptr, "Nringstoppen1", "Näringstoppen", Shown::Always, windowAt<&Windows::FormToppen>,
