@@ -6,6 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include <QRegularExpression>
+#include <QUrl>
+
 namespace vexamat {
 
 namespace {
@@ -210,13 +213,31 @@ QString FoodSearch::articleUrl(const QString& code, const FoodTable& fabrikant,
     if (code.isEmpty())
         return {};
     if (code.startsWith(QLatin1String("dab")))
-        return dabasArticleUrl(code, dabasHost);
+        return webLink(dabasArticleUrl(code, dabasHost));
     if (!fabrikant.isOpen())
         return {};
     const std::optional<TableRecord> record = fabrikant.findByCode(code);
     if (!record)
         return {};
-    return record->text(QStringLiteral("www")).trimmed();
+    return webLink(record->text(QStringLiteral("www")));
+}
+
+QString FoodSearch::webLink(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    // A scheme is letters up to the first ":" before any "/"; "www.x.se:8080/" has none.
+    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*):"));
+    const QRegularExpressionMatch match = scheme.match(trimmed);
+    QString address = trimmed;
+    if (!match.hasMatch() || match.captured(1).contains(QLatin1Char('.')))
+        address.prepend(QStringLiteral("http://"));
+    const QUrl url(address, QUrl::StrictMode);
+    const QString s = url.scheme().toLower();
+    if (!url.isValid() || (s != QLatin1String("http") && s != QLatin1String("https")) ||
+        url.host().isEmpty())
+        return {};
+    return url.toString();
 }
 
 } // namespace vexamat

@@ -43,6 +43,10 @@ public:
     static QString articleUrl(const QString& code, const FoodTable& fabrikant,
                               const QString& dabasHost);
     static QString dabasArticleUrl(const QString& code, const QString& dabasHost);
+    // The text as a web address to open: http or https (an address without a scheme, such
+    // as "www.arla.se", is taken as http). Empty for anything else, file:// included, so
+    // that a table field can never open a local file or a program.
+    static QString webLink(const QString& text);
 };
 
 } // namespace vexamat

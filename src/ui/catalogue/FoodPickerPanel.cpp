@@ -388,8 +388,11 @@ void FoodPickerPanel::illfavoriter1Click() {
 
 void FoodPickerPanel::Artikelnswww1Click() {
     const QString url = FoodSearch::articleUrl(PopupCode, m_state.fabrikant, m_state.DabasHost);
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(QUrl(url));
+    if (url.isEmpty()) {
+        m_dialogs.message(this, QStringLiteral("Artikeln har ingen webbadress som kan öppnas."));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(url));
 }
 
 void FoodPickerPanel::tabortClick() {

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void filterByManufacturer();
     void dabasArticleUrl();
     void articleUrlOfAManufacturersFood();
+    void onlyWebAddressesOpen_data();
+    void onlyWebAddressesOpen();
 };
 
 void TestFoodSearch::buildFoodList_data() {
@@ -149,6 +151,39 @@ void TestFoodSearch::dabasArticleUrl() {
 void TestFoodSearch::articleUrlOfAManufacturersFood() {
     FoodTable closed;
     QCOMPARE(FoodSearch::articleUrl(QStringLiteral("Abbo001"), closed, QStringLiteral("https://h")),
+             QString());
+}
+
+void TestFoodSearch::onlyWebAddressesOpen_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("https") << "https://www.arla.se/produkt"
+                           << "https://www.arla.se/produkt";
+    QTest::newRow("scheme in capitals") << " HTTP://arla.se "
+                                        << "http://arla.se";
+    QTest::newRow("no scheme") << "www.arla.se"
+                               << "http://www.arla.se";
+    QTest::newRow("no scheme, with a port") << "www.arla.se:8080/a"
+                                            << "http://www.arla.se:8080/a";
+    QTest::newRow("a local file") << "file:///etc/passwd"
+                                  << "";
+    QTest::newRow("a path") << "/etc/passwd"
+                            << "";
+    QTest::newRow("script") << "javascript:alert(1)"
+                            << "";
+    QTest::newRow("ftp") << "ftp://arla.se"
+                         << "";
+    QTest::newRow("empty") << "  "
+                           << "";
+}
+
+void TestFoodSearch::onlyWebAddressesOpen() {
+    QFETCH(QString, field);
+    QFETCH(QString, link);
+    QCOMPARE(FoodSearch::webLink(field), link);
+    // A DABAS host set to something else never opens either.
+    FoodTable closed;
+    QCOMPARE(FoodSearch::articleUrl(QStringLiteral("dab1"), closed, QStringLiteral("file:///tmp")),
              QString());
 }
 
