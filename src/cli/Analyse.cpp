@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NameFile.h"
 #include "cli/StartNorm.h"
 
 #include "core/AppState.h"
@@ -56,7 +57,8 @@ int runAnalyse(const QStringList& arguments) {
         err << error << "\n";
         return 1;
     }
-    state->names.read(state->dataPath(QStringLiteral("nvnamn.txt")));
+    if (!readNameFile(state->names, state->DataDir, "analyse", err))
+        return 1;
     loadStartNorm(*state);
     state->NewRegistration();
 

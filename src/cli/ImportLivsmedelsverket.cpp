@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NameFile.h"
 
 #include "core/DataFolder.h"
 #include "core/catalogue/LivsmedelsverketImport.h"
@@ -45,7 +46,8 @@ int runImportLivsmedelsverket(const QStringList& arguments) {
     }
     // The reserve nutrients are filled only when the name file names them.
     NutrientNames names;
-    names.read(dir.filePath(QStringLiteral("nvnamn.txt")));
+    if (!readNameFile(names, dir.path(), "import-livsmedelsverket", err))
+        return 1;
 
     LivsmedelsverketImport::Summary summary;
     if (!LivsmedelsverketImport(&names).run(file, database, &summary, &error)) {

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NameFile.h"
 #include "cli/StartNorm.h"
 
 #include "core/AppState.h"
@@ -55,7 +56,8 @@ int runNorm(const QStringList& arguments) {
         err << "norm: " << error << "\n";
         return 1;
     }
-    state->names.read(state->dataPath(QStringLiteral("nvnamn.txt")));
+    if (!readNameFile(state->names, state->DataDir, "norm", err))
+        return 1;
     loadStartNorm(*state);
     // As opening a registration does: the norm saved beside the side file comes first.
     const QString normPath = RegistrationFile::withExtension(path, QStringLiteral(".norm"));

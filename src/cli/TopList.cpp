@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/NameFile.h"
 
 #include "core/AppState.h"
 #include "core/DataFolder.h"
@@ -87,12 +88,8 @@ int runTopList(const QStringList& arguments) {
         err << "toplist: " << error << "\n";
         return 1;
     }
-    const NutrientNames::ReadResult read =
-        state->names.read(state->dataPath(QStringLiteral("nvnamn.txt")));
-    if (read.status != NutrientNames::ReadStatus::Ok) {
-        err << "toplist: " << read.message << "\n";
+    if (!readNameFile(state->names, state->DataDir, "toplist", err))
         return 1;
-    }
     const QString nutrientText = parser.positionalArguments().first();
     const int no = nutrientOf(nutrientText, state->names);
     if (no == 0) {

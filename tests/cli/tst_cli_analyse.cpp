@@ -1,5 +1,6 @@
 #include "core/text/TextCodec.h"
 #include "support/CliRunner.h"
+#include "support/TempDataFolder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -140,6 +141,20 @@ private Q_SLOTS:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.startsWith("Kan ej öppna registrering: "), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
+    }
+
+    // A name file without nutrients would print every figure unnamed and wrongly rounded.
+    void aNameFileWithoutNutrientsIsRefused() {
+        TempDataFolder data;
+        data.write(QStringLiteral("nvnamn.txt"), "* bara kommentarer\r\n");
+        QTemporaryDir dir;
+        QVERIFY(TextCodec::writeLines(dir.filePath("kalle.vexa"), registrationLines()));
+        const CliRunner::Result r =
+            CliRunner::run({QStringLiteral("analyse"), dir.filePath("kalle.vexa"),
+                            QStringLiteral("--data"), data.path()});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err().contains(QStringLiteral("nvnamn.txt")), qPrintable(r.err()));
+        QVERIFY(r.standardOutput.isEmpty());
     }
 
     void missingFileFails() {

@@ -1,5 +1,6 @@
 #include "core/catalogue/NutrientNames.h"
 
+#include "core/catalogue/Nutrients.h"
 #include "core/text/TextCodec.h"
 
 #include <QFile>
@@ -79,6 +80,7 @@ NutrientNames::ReadResult NutrientNames::parse(const QByteArray& content) {
     if (!rawLines.isEmpty() && rawLines.last().isEmpty())
         rawLines.removeLast();
     int lineNo = 0;
+    int nutrients = 0;
     for (QByteArray raw : rawLines) {
         ++lineNo;
         if (raw.endsWith('\r'))
@@ -118,6 +120,16 @@ NutrientNames::ReadResult NutrientNames::parse(const QByteArray& content) {
         NutrientUnit[no] = unit.left(kUnitLength);
         NutrientLabel[no] = r.left(c).left(kNameLength);
         NutrientDecimals[no] = decimals;
+        if (isNutrientNo(no))
+            ++nutrients;
+    }
+    // Without any nutrient every label, unit and rounding would be wrong without a word.
+    if (nutrients == 0) {
+        ReadResult result;
+        result.status = ReadStatus::NoNutrients;
+        result.message = QStringLiteral("Namnfilen nvnamn.txt innehåller inga näringsämnen. "
+                                        "Lägg tillbaka filen ur standarddata.");
+        return result;
     }
     return {};
 }

@@ -16,6 +16,7 @@ public:
         FileMissing, // the file error: reported, start-up stops there
         BadNumber,   // "Fel i namnfilen nvnamn.txt": the program ends
         BadDecimals, // the integer conversion error: reported, start-up stops there
+        NoNutrients, // empty or only comments: reported, start-up stops there
     };
     struct ReadResult {
         ReadStatus status = ReadStatus::Ok;

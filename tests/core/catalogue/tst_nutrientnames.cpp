@@ -44,7 +44,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, line);
         QFETCH(int, no);
         NutrientNames names;
-        const auto result = names.parse(line + "\n");
+        // A file names at least one nutrient; the line under test comes last.
+        const auto result = names.parse("15 Energi kJ,0\n" + line + "\n");
         QCOMPARE(result.status, NutrientNames::ReadStatus::Ok);
         QTEST(names.NutrientName[no], "name");
         QTEST(names.NutrientUnit[no], "unit");
@@ -88,6 +89,20 @@ private Q_SLOTS:
         NutrientNames names;
         const auto result = names.parse(line + "\n");
         QCOMPARE(result.status, NutrientNames::ReadStatus::BadDecimals);
+        QVERIFY(result.message.contains(QStringLiteral("nvnamn.txt")));
+    }
+
+    void fileWithoutNutrientsIsRefused_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("only comments") << QByteArray("* rubrik\r\n*19 Protein g,1\r\n");
+        QTest::newRow("only the extra items") << QByteArray(" 5 Extra mg,3\n87 Utanför g,1\n");
+    }
+    void fileWithoutNutrientsIsRefused() {
+        QFETCH(QByteArray, content);
+        NutrientNames names;
+        const auto result = names.parse(content);
+        QCOMPARE(result.status, NutrientNames::ReadStatus::NoNutrients);
         QVERIFY(result.message.contains(QStringLiteral("nvnamn.txt")));
     }
 

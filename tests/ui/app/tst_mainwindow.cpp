@@ -263,6 +263,8 @@ private Q_SLOTS:
         QTest::newRow("database is garbage")
             << "vexamat.db" << QByteArray(5000, 'x') << "vexamat.db";
         QTest::newRow("no name file") << "nvnamn.txt" << QByteArray() << "nvnamn.txt";
+        QTest::newRow("name file of comments only")
+            << "nvnamn.txt" << QByteArray("* tom\r\n") << "nvnamn.txt";
     }
     void missingFilesAreReportedAndTheWindowStillComesUp() {
         QFETCH(QString, file);
