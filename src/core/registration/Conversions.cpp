@@ -1,6 +1,7 @@
 #include "core/registration/Conversions.h"
 
 #include <cmath>
+#include <limits>
 
 namespace vexamat {
 
@@ -39,7 +40,9 @@ float TextToReal(const QString& text) {
     if (comma >= 0)
         t[comma] = QLatin1Char('.');
     double v = 0;
-    if (!parseDecimal(t, &v))
+    // A number beyond single precision would become infinity, be saved as "inf" and read
+    // back as 0: it reads as 0 at once, like any other text that is no amount.
+    if (!parseDecimal(t, &v) || std::abs(v) > double(std::numeric_limits<float>::max()))
         return 0.0f;
     return float(v);
 }
@@ -62,9 +65,9 @@ int TimeToSlot(const QString& text) {
     double x = 0;
     if (!parseDecimal(t, &x) || x < 0)
         return 96;
-    int h = int(std::trunc(x));
-    if (h > 23)
-        h = 0;
+    // Hours past the day wrap to 0; checked on the double, so that a huge number never
+    // overflows the conversion to int.
+    const int h = x < 24.0 ? int(std::trunc(x)) : 0;
     // Single precision absorbs the binary noise of the fraction (8.15 gives 15, not 14.99..).
     const float m = float((x - std::trunc(x)) * 100.0);
     int q = 0;

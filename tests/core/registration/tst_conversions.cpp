@@ -20,6 +20,9 @@ private Q_SLOTS:
         QTest::newRow("two commas") << "1,5,2" << 0.0f;
         QTest::newRow("negative") << "-2,25" << -2.25f;
         QTest::newRow("whole") << "150" << 150.0f;
+        QTest::newRow("beyond single precision") << "1e39" << 0.0f;
+        QTest::newRow("negative beyond single precision") << "-1e39" << 0.0f;
+        QTest::newRow("largest float still read") << "3e38" << 3e38f;
     }
     void textToReal() {
         QFETCH(QString, text);
@@ -58,6 +61,8 @@ private Q_SLOTS:
         QTest::newRow("empty") << "" << 96;
         QTest::newRow("negative is no time") << "-8:00" << 96;
         QTest::newRow("leading blanks") << "  7:00" << 28;
+        QTest::newRow("hours beyond an int wrap to 0") << "99999999999" << 0;
+        QTest::newRow("hours of 2^32") << "4294967296:00" << 0;
     }
     void timeToSlot() {
         QFETCH(QString, text);
