@@ -15,6 +15,10 @@ namespace vexamat {
 
 namespace {
 
+int abortWhenCancelled(void* cancel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    return static_cast<const std::atomic_bool*>(cancel)->load() ? 1 : 0;
+}
+
 // A header word with letters outside ASCII, encoded so every mail reader shows it.
 QByteArray encodedWord(const QString& text) {
     for (QChar c : text) {
@@ -82,7 +86,8 @@ QStringList SmtpSender::headerLines(const MailMessage& message, const QString& f
     return out;
 }
 
-SmtpSender::Result SmtpSender::send(const MailSettings& settings, const MailMessage& message) {
+SmtpSender::Result SmtpSender::send(const MailSettings& settings, const MailMessage& message,
+                                    const std::atomic_bool* cancel) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 
@@ -120,7 +125,13 @@ SmtpSender::Result SmtpSender::send(const MailSettings& settings, const MailMess
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorBuffer);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, 20L);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, 180L);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, kTimeLimitSeconds);
+    if (cancel) {
+        // libcurl calls this at least once a second, also while the server is silent.
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, cancel);
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, &abortWhenCancelled);
+    }
     if (settings.tls == MailSettings::Tls::StartTls)
         curl_easy_setopt(c, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
     const QByteArray user = settings.userId.toUtf8();
@@ -157,6 +168,11 @@ SmtpSender::Result SmtpSender::send(const MailSettings& settings, const MailMess
 
     // Connect, send and disconnect: the easy handle closes its connection when cleaned up.
     const CURLcode code = curl_easy_perform(c);
+    if (code == CURLE_ABORTED_BY_CALLBACK) {
+        result.cancelled = true;
+        result.error = QStringLiteral("Sändningen avbröts.");
+        return result;
+    }
     if (code != CURLE_OK) {
         result.error = QString::fromUtf8(errorBuffer[0] ? errorBuffer : curl_easy_strerror(code));
         return result;

@@ -74,6 +74,8 @@ TFormMailIndy::TFormMailIndy(AppState& state, Windows& windows, Dialogs& dialogs
     ButtonMail = named(new QPushButton(QStringLiteral("Skicka mail"), this), "ButtonMail");
     // Shown, unlike the original design: without it the server could not be set at all.
     ButtonAvancerat = named(new QPushButton(QStringLiteral("Avancerat"), this), "ButtonAvancerat");
+    ButtonAvbryt = named(new QPushButton(QStringLiteral("Avbryt"), this), "ButtonAvbryt");
+    ButtonAvbryt->hide();
     Memo3 = named(new QPlainTextEdit(this), "Memo3");
     Memo3->setPlainText(MailMessage::fixedText(MailSettings::read(m_state.DataDir).contact)
                             .join(QLatin1Char('\n')));
@@ -92,6 +94,7 @@ TFormMailIndy::TFormMailIndy(AppState& state, Windows& windows, Dialogs& dialogs
     fields->addWidget(EditFilnamn, 3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ButtonMail);
+    buttons->addWidget(ButtonAvbryt);
     buttons->addStretch();
     buttons->addWidget(ButtonAvancerat);
     auto* layout = new QVBoxLayout(this);
@@ -104,9 +107,16 @@ TFormMailIndy::TFormMailIndy(AppState& state, Windows& windows, Dialogs& dialogs
     connect(Button1, &QPushButton::clicked, this, &TFormMailIndy::Button1Click);
     connect(ButtonMail, &QPushButton::clicked, this, &TFormMailIndy::ButtonMailClick);
     connect(ButtonAvancerat, &QPushButton::clicked, this, &TFormMailIndy::ButtonAvanceratClick);
+    connect(ButtonAvbryt, &QPushButton::clicked, this, [this] {
+        if (m_cancel)
+            m_cancel->store(true);
+    });
 }
 
 TFormMailIndy::~TFormMailIndy() {
+    // Closing the program ends a send at once instead of waiting for the server.
+    if (m_cancel)
+        m_cancel->store(true);
     if (m_sending)
         m_sending->wait();
 }
@@ -135,16 +145,23 @@ void TFormMailIndy::ButtonMailClick() {
     MemoTemp->setPlainText(message.bodyLines.join(QLatin1Char('\n')));
 
     auto result = std::make_shared<SmtpSender::Result>();
-    m_sending = QThread::create(
-        [settings, message, result] { *result = SmtpSender::send(settings, message); });
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    m_sending = QThread::create([settings, message, result, cancel = m_cancel] {
+        *result = SmtpSender::send(settings, message, cancel.get());
+    });
     ButtonMail->setEnabled(false);
+    ButtonAvbryt->show();
     setCursor(Qt::BusyCursor);
     connect(m_sending, &QThread::finished, this, [this, result] {
         m_sending->deleteLater();
         m_sending = nullptr;
+        m_cancel.reset();
         ButtonMail->setEnabled(true);
+        ButtonAvbryt->hide();
         unsetCursor();
-        if (result->sent)
+        if (result->cancelled)
+            m_dialogs.message(this, QStringLiteral("Sändningen avbröts. Mailet skickades inte."));
+        else if (result->sent)
             m_dialogs.message(this, QStringLiteral("Mailet skickat"));
         else
             m_dialogs.message(this, QStringLiteral("Mailet kunde inte skickas\n") + result->error,

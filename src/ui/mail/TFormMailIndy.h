@@ -2,6 +2,9 @@
 
 #include "ui/FormBase.h"
 
+#include <atomic>
+#include <memory>
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -33,6 +36,7 @@ public:
     QLineEdit* EditFilnamn = nullptr;
     QPushButton* ButtonMail = nullptr;
     QPushButton* ButtonAvancerat = nullptr;
+    QPushButton* ButtonAvbryt = nullptr; // shown while sending
     QPlainTextEdit* Memo3 = nullptr;
     QPlainTextEdit* MemoTemp = nullptr;
 
@@ -42,6 +46,7 @@ Q_SIGNALS:
 
 private:
     QThread* m_sending = nullptr;
+    std::shared_ptr<std::atomic_bool> m_cancel;
 };
 
 } // namespace vexamat

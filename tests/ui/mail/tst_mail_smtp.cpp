@@ -206,6 +206,39 @@ private Q_SLOTS:
         QCOMPARE(finished.first().first().toBool(), false);
     }
 
+    // A server that accepts the connection and then never answers: "Avbryt" ends the send.
+    void aSilentServerCanBeCancelled() {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof addr;
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0);
+        QVERIFY(::listen(fd, 4) == 0);
+        QVERIFY(::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0);
+        MainWindowFixture f;
+        useLocalServer(f.windows().FormMailAvancerat, ntohs(addr.sin_port));
+        f.data.write("kalle.vexa", "100\r\n");
+        TFormMailIndy* w = f.windows().FormMailIndy;
+        w->show();
+        f.dialogs.queueFileName(f.data.filePath("kalle.vexa"));
+        clickButton(w, QStringLiteral("Button1"));
+        fill(w, QStringLiteral("EditMailAdress"), QStringLiteral("dietist@example.se"));
+        fill(w, QStringLiteral("Editavsandaremailadress"), QStringLiteral("kalle@example.se"));
+        QSignalSpy finished(w, &TFormMailIndy::sendFinished);
+        clickButton(w, QStringLiteral("ButtonMail"));
+        QVERIFY(w->isSending());
+        QTest::qWait(300); // the client waits for the server's greeting
+        QVERIFY(w->isSending());
+        clickButton(w, QStringLiteral("ButtonAvbryt"));
+        QVERIFY(finished.wait(15000) || finished.count() == 1);
+        QCOMPARE(finished.first().first().toBool(), false);
+        QCOMPARE(f.dialogs.messages,
+                 QStringList{QStringLiteral("Sändningen avbröts. Mailet skickades inte.")});
+        QVERIFY(!child<QPushButton>(w, QStringLiteral("ButtonAvbryt"))->isVisible());
+        ::close(fd);
+    }
+
     void contactLinesComeFromTheSettings() {
         MainWindowFixture f;
         QCOMPARE(f.startResult(), WindowSet::Result::Ok);
