@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStringList>
 
 namespace vexamat {
 
@@ -47,6 +48,23 @@ bool VexamatDatabase::open(const QString& path, QString* error) {
         if (error)
             *error =
                 QStringLiteral("Filen %1 är ingen databas: %2").arg(path, q.lastError().text());
+        close();
+        return false;
+    }
+    // A damaged page would otherwise be read as fewer foods or other values, without a word.
+    QStringList problems;
+    if (q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        while (q.next())
+            problems << q.value(0).toString();
+    } else {
+        problems << q.lastError().text();
+    }
+    if (problems != QStringList{QStringLiteral("ok")}) {
+        if (error)
+            *error = QStringLiteral("Databasen %1 är skadad (%2). Lägg tillbaka en säkerhetskopia "
+                                    "av filen, eller bygg standarddata på nytt med "
+                                    "\"vexamat-cli make-db --source data --out MAPP\".")
+                         .arg(path, problems.mid(0, 3).join(QStringLiteral("; ")));
         close();
         return false;
     }

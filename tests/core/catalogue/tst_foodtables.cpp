@@ -2,7 +2,10 @@
 #include "core/catalogue/TableSchema.h"
 #include "core/catalogue/VexamatDatabase.h"
 #include "support/TableFixture.h"
+#include "support/TempDataFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -142,6 +145,27 @@ private Q_SLOTS:
         QVERIFY(error.contains(QStringLiteral("trasig.db")));
         QVERIFY(!db.open(m_dir.filePath(QStringLiteral("saknas.db")), &error));
         QVERIFY(error.contains(QStringLiteral("finns inte")));
+    }
+
+    // A damaged page in the middle of the default data must not be read as fewer foods.
+    void damagedDatabaseIsRefused() {
+        const QString path = m_dir.filePath(QStringLiteral("skadad.db"));
+        QVERIFY(QFile::copy(QDir(TempDataFolder::builtData()).filePath(VexamatDatabase::kFileName),
+                            path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray header = file.read(100);
+        const int pageSize = (quint8(header[16]) << 8) | quint8(header[17]);
+        QVERIFY(file.size() > 8 * pageSize);
+        QVERIFY(file.seek(qint64(file.size() / pageSize / 2) * pageSize));
+        file.write(QByteArray(pageSize, char(0x5A)));
+        file.close();
+        VexamatDatabase db;
+        QString error;
+        QVERIFY(!db.open(path, &error));
+        QVERIFY2(error.contains(QStringLiteral("skadad")), qPrintable(error));
+        QVERIFY(error.contains(QStringLiteral("make-db")));
+        QVERIFY(!db.isOpen());
     }
 };
 
