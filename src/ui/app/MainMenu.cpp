@@ -18,6 +18,7 @@
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormPerson.h"
 #include "ui/norms/TFormVeckoAktiv.h"
+#include "ui/recipes/TFormRecept.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -85,12 +86,12 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          nullptr, nullptr},
         {"Arkiv1", "Extrainfo1", "Info om denna beräkning", Shown::Always,
          windowAt<&Windows::FormInfo>, nullptr},
-        {"Arkiv1", "Recept1", "Recept", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "Recept1", "Recept", Shown::Extended, windowAt<&Windows::FormRecept>, nullptr},
         {"Arkiv1", "Hmtaettrecepttilldennamltid1", "Hämta ett recept till denna måltid",
-         Shown::Hidden, nullptr, nullptr},
+         Shown::Extended, nullptr, nullptr},
         {"Arkiv1", "Lgguppettreceptiartikelregistret1", "Lägg upp recept i artikelregistret",
-         Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Divideranerettrecept1", "Dividera ner ett recept", Shown::Hidden, nullptr,
+         Shown::Extended, nullptr, nullptr},
+        {"Arkiv1", "Divideranerettrecept1", "Dividera ner ett recept", Shown::Extended, nullptr,
          nullptr},
         {"Arkiv1", "Instllningar1", "Inställningar", Shown::Extended, windowAt<&Windows::FormInst>,
          nullptr},
