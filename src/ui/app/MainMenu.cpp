@@ -19,6 +19,8 @@
 #include "ui/norms/TFormPerson.h"
 #include "ui/norms/TFormVeckoAktiv.h"
 #include "ui/recipes/TFormRecept.h"
+#include "ui/recipes/TFormReceptTab.h"
+#include "ui/recipes/TFormReceptTab2.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -131,8 +133,10 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          windowAt<&Windows::FormFabrikant>, nullptr},
         {"Register1", "Egna1", "Egna", Shown::Extended, windowAt<&Windows::FormEgna>, nullptr},
         {"Register1", "Dabas1", "Dabas", Shown::Extended, windowAt<&Windows::FormDabas>, nullptr},
-        {"Register1", "Receptregister1", "Recept egna", Shown::Hidden, nullptr, nullptr},
-        {"Register1", "Receptregister2", "Recept allmänna", Shown::Hidden, nullptr, nullptr},
+        {"Register1", "Receptregister1", "Recept egna", Shown::Extended,
+         windowAt<&Windows::FormReceptTab>, nullptr},
+        {"Register1", "Receptregister2", "Recept allmänna", Shown::Extended,
+         windowAt<&Windows::FormReceptTab2>, nullptr},
         {nullptr, "wwwInfo", "wwwInfo", Shown::Hidden, nullptr, nullptr},
         {nullptr, "Copyright1", "Copyright", Shown::Always, nullptr, nullptr},
     };

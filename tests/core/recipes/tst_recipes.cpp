@@ -1,6 +1,7 @@
 #include "core/AppState.h"
 #include "core/catalogue/TableSchema.h"
 #include "core/recipes/Kodgram.h"
+#include "core/recipes/RecipeContents.h"
 #include "core/recipes/MealTools.h"
 #include "core/recipes/ReceptFile.h"
 #include "core/recipes/RecipeFetch.h"
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void failedSaveWritesNothing();
     void indexFollowsTitleOrder();
     void fetchIntoFreeRows();
+    void ingredientLines();
     void fetchIntoAFullMeal();
     void fetchIsOneUndoableStep();
     void receptFile_data();
@@ -252,6 +254,16 @@ void TestRecipes::fetchIntoFreeRows() {
     QCOMPARE(meal[7].livsmedel, QStringLiteral("Kärnmjölk fett 0,5%"));
     QCOMPARE(meal[7].enhet, QStringLiteral("dl"));
     QVERIFY(meal[8].isEmpty());
+}
+
+void TestRecipes::ingredientLines() {
+    // 1_101 is in livtab100 and livtab2005; Abbo001 is only in fabrikant, which is not
+    // asked; a clock-time row gives no line.
+    const QStringList lines = RecipeContents::ingredientLines(
+        "1_101!7,5/103@dl;10:00!0/0@;Abbo001!200/200@flaska;egna001!1234,4;0!0/0@port;",
+        {m_state->livtab100, m_state->dabas, m_state->egna, m_state->livtab2005});
+    QCOMPARE(lines, (QStringList{"      8g    Mjölk fett 3%", "      8g    Mjölk fett 3%",
+                                 "1234,4g    Mormors köttbullar"}));
 }
 
 void TestRecipes::fetchIntoAFullMeal() {

@@ -5,7 +5,9 @@
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
 #include "ui/recipes/TFormRecept.h"
+#include "ui/recipes/TFormReceptTab2.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -170,6 +172,37 @@ private Q_SLOTS:
         addFoodFromList(form(), QStringLiteral("korvsill"), QStringLiteral("Korvsill"));
         QCOMPARE(row(0, 3).kod, QStringLiteral("egna005"));
         QCOMPARE(row(0, 3).gram, 200.0f);
+    }
+
+    void browseAndCopy() {
+        triggerAction(form(), QStringLiteral("Receptregister2"));
+        TFormReceptTab2* w = f->windows().FormReceptTab2;
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->windowTitle(), QStringLiteral("Allmänna recept"));
+        auto* grid = child<QTableWidget>(w, QStringLiteral("DBISAMDBGridRecept"));
+        auto* memo2 = child<QPlainTextEdit>(w, QStringLiteral("Memo2"));
+        QCOMPARE(memo2->toPlainText(), QStringLiteral("Markera det recept du vill kolla."));
+        QCOMPARE(grid->rowCount(), 3);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("Havregrynsgröt med mjölk och äpple"));
+
+        // Sorted on Grupp2: Fisk, Gröt, Smörgås.
+        QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                          QPoint(grid->columnViewportPosition(2) + 10, 5));
+        QCOMPARE(grid->item(0, 0)->text(),
+                 QStringLiteral("Ugnsbakad lax med potatis och broccoli"));
+        QCOMPARE(grid->item(2, 0)->text(), QStringLiteral("Ostsmörgås med gurka"));
+
+        clickCell(grid, 2, 0);
+        QVERIFY(memo2->toPlainText().startsWith(QStringLiteral("     30g    ")));
+        QCOMPARE(child<QPlainTextEdit>(w, QStringLiteral("Memo1"))->toPlainText(),
+                 QStringLiteral("Bred matfettet på brödet, lägg på två skivor ost och "
+                                "gurkskivor."));
+        clickButton(w, QStringLiteral("Button1"));
+        QCOMPARE(row(0, 1).kod, QStringLiteral("6_106"));
+        QCOMPARE(row(0, 3).kod, QStringLiteral("1_113"));
+        QCOMPARE(row(0, 3).gram, 20.0f);
+        QCOMPARE(row(0, 4).kod, QStringLiteral("7_109"));
+        QCOMPARE(recept()->windowTitle(), QStringLiteral("Ostsmörgås med gurka"));
     }
 
     void readAReceptFile() {
