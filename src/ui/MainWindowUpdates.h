@@ -15,6 +15,10 @@ public:
     virtual void nutrientSelectionChanged() = 0;
     // Shows the livtab100 foods of a group in the food list.
     virtual void showFoodGroup(const QString& group) = 0;
+    // Empties the food list, so that the user searches again (the recipes changed).
+    virtual void clearFoodList() = 0;
+    // Puts the recipe of an index code ("receptegna…", "receptallm…") into the current meal.
+    virtual void fetchRecipe(const QString& code) = 0;
 };
 
 } // namespace vexamat

@@ -134,6 +134,22 @@ int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& tex
         addHeading(list, QStringLiteral("--- DABAS EJ AKTIVERAD ---"),
                    QString(9, QLatin1Char(' ')));
     }
+    // Recipes are picked like foods; their sections show only when they hold a match, so
+    // that a register without one adds nothing to the list.
+    const std::pair<const std::vector<FoodRecord>*, QString> recipes[] = {
+        {&catalogue.OwnRecipes, QStringLiteral("--- EGNA RECEPT ---")},
+        {&catalogue.GeneralRecipes, QStringLiteral("--- ALLMÄNNA RECEPT ---")},
+    };
+    for (const auto& [index, title] : recipes) {
+        FoodList section;
+        const int found = searchSection(*index, q, &section);
+        if (found == 0)
+            continue;
+        addHeading(list, title, one);
+        list->lines << section.lines;
+        list->companions << section.companions;
+        hits += found;
+    }
     if (hits == 0) {
         // The no-hits line has no companion: it carries no code.
         list->lines << kNoHits + q.text;

@@ -22,9 +22,10 @@ public:
     // The name search: for livtab100, fabrikant, egna and dabas in turn, the foods whose
     // upper-case name begins with the text, then those that contain it (both words, in any
     // order, when the text holds a blank), under the section headings. The list is replaced
-    // and the number of food lines returned; an empty text leaves the list as it is and
-    // returns -1. With onlyRawMaterials only the national food table's raw-material groups
-    // are searched, under no headings.
+    // and the number of food lines returned; the own and general recipes that match follow
+    // under their headings, which show only when they have a match; an empty text leaves the list
+    // as it is and returns -1. With onlyRawMaterials only the national food table's raw-material
+    // groups are searched, under no headings.
     static int BuildFoodList(const FoodCatalogue& catalogue, const QString& text, bool withDabas,
                              FoodList* list, bool onlyRawMaterials = false);
 

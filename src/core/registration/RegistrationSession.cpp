@@ -138,6 +138,10 @@ int RegistrationSession::addClockRow(const QString& text) {
     return row;
 }
 
+bool RegistrationSession::replaceMeal(const QString& name, const Registration::Meal& meal) {
+    return editMeal(name, [&](Registration::Meal& current) { current = meal; });
+}
+
 void RegistrationSession::newRegistration() {
     replaceAll(kNewStep, [this] { m_state.NewRegistration(); });
 }

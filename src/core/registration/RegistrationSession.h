@@ -41,6 +41,8 @@ public:
     static inline const QString kClockRowStep = QStringLiteral("Lägg till klockslag");
     static inline const QString kNewStep = QStringLiteral("Ny registrering");
     static inline const QString kOpenStep = QStringLiteral("Hämta registrering");
+    static inline const QString kRecipeStep = QStringLiteral("Hämta recept");
+    static inline const QString kDivideStep = QStringLiteral("Dividera ner recept");
 
     // The state is not owned and must outlive the session.
     explicit RegistrationSession(AppState& state);
@@ -63,6 +65,9 @@ public:
     Registration::PasteResult pasteMeal(const Registration::Meal& copied);
     // The row of the new clock-time row; -1 when the meal is full.
     int addClockRow(const QString& text);
+    // Puts meal in place of the current meal as one step named name (a fetched recipe, a
+    // divided meal); false when it is the same meal.
+    bool replaceMeal(const QString& name, const Registration::Meal& meal);
 
     // AppState::NewRegistration as one step; afterwards nothing is to be saved.
     void newRegistration();

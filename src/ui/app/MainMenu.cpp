@@ -18,6 +18,9 @@
 #include "ui/norms/TFormNorm.h"
 #include "ui/norms/TFormPerson.h"
 #include "ui/norms/TFormVeckoAktiv.h"
+#include "ui/recipes/TFormRecept.h"
+#include "ui/recipes/TFormReceptTab.h"
+#include "ui/recipes/TFormReceptTab2.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -85,12 +88,12 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          nullptr, nullptr},
         {"Arkiv1", "Extrainfo1", "Info om denna beräkning", Shown::Always,
          windowAt<&Windows::FormInfo>, nullptr},
-        {"Arkiv1", "Recept1", "Recept", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "Recept1", "Recept", Shown::Extended, windowAt<&Windows::FormRecept>, nullptr},
         {"Arkiv1", "Hmtaettrecepttilldennamltid1", "Hämta ett recept till denna måltid",
-         Shown::Hidden, nullptr, nullptr},
+         Shown::Extended, nullptr, nullptr},
         {"Arkiv1", "Lgguppettreceptiartikelregistret1", "Lägg upp recept i artikelregistret",
-         Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Divideranerettrecept1", "Dividera ner ett recept", Shown::Hidden, nullptr,
+         Shown::Extended, nullptr, nullptr},
+        {"Arkiv1", "Divideranerettrecept1", "Dividera ner ett recept", Shown::Extended, nullptr,
          nullptr},
         {"Arkiv1", "Instllningar1", "Inställningar", Shown::Extended, windowAt<&Windows::FormInst>,
          nullptr},
@@ -130,8 +133,10 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
          windowAt<&Windows::FormFabrikant>, nullptr},
         {"Register1", "Egna1", "Egna", Shown::Extended, windowAt<&Windows::FormEgna>, nullptr},
         {"Register1", "Dabas1", "Dabas", Shown::Extended, windowAt<&Windows::FormDabas>, nullptr},
-        {"Register1", "Receptregister1", "Recept egna", Shown::Hidden, nullptr, nullptr},
-        {"Register1", "Receptregister2", "Recept allmänna", Shown::Hidden, nullptr, nullptr},
+        {"Register1", "Receptregister1", "Recept egna", Shown::Extended,
+         windowAt<&Windows::FormReceptTab>, nullptr},
+        {"Register1", "Receptregister2", "Recept allmänna", Shown::Extended,
+         windowAt<&Windows::FormReceptTab2>, nullptr},
         {nullptr, "wwwInfo", "wwwInfo", Shown::Hidden, nullptr, nullptr},
         {nullptr, "Copyright1", "Copyright", Shown::Always, nullptr, nullptr},
     };

@@ -7,6 +7,7 @@
 #include "core/files/LayoutFile.h"
 #include "core/norms/AdminPassword.h"
 #include "core/norms/SettingsFile.h"
+#include "core/recipes/RecipeIndex.h"
 #include "core/registration/FoodAdder.h"
 #include "core/registration/RegistrationSession.h"
 #include "core/text/TextCodec.h"
@@ -40,6 +41,8 @@
 #include "ui/norms/TFormKetogen.h"
 #include "ui/norms/TFormKgKroppsvikt.h"
 #include "ui/norms/TFormPerson.h"
+#include "ui/recipes/MealRecipeTools.h"
+#include "ui/recipes/TFormRecept.h"
 #include "ui/registration/MealGridPanel.h"
 #include "ui/reports/TFormForskning.h"
 
@@ -129,6 +132,7 @@ TForm1::TForm1(AppState& state, Windows& windows, Dialogs& dialogs)
     m_menu = new MainMenu(*this, m_windows);
     m_registrationFiles = std::make_unique<RegistrationFiles>(
         m_state, m_windows, m_dialogs, *this, *this, [this] { m_grid->selectTimeColumn(); });
+    m_mealTools = std::make_unique<MealRecipeTools>(m_state, m_dialogs, *this, this);
     connectMenu();
     MainLayout::apply(*this, false);
     resize(std::max(837, sizeHint().width()), std::max(571, sizeHint().height()));
@@ -298,6 +302,11 @@ void TForm1::connectMenu() {
     on("Klistraindennamltid1", [this] { m_grid->pasteMeal(); });
     on("namnsoek", [this] { m_picker->namnsoekClick(); });
     on("Copyright1", [this] { Copyright1Click(); });
+    on("Hmtaettrecepttilldennamltid1",
+       [this] { m_windows.FormRecept->Hmtaettrecepttilldennamltid1Click(); });
+    on("Divideranerettrecept1", [this] { m_mealTools->Divideranerettrecept1Click(); });
+    on("Lgguppettreceptiartikelregistret1",
+       [this] { m_mealTools->Lgguppettreceptiartikelregistret1Click(); });
     // A hidden menu item's shortcut does not fire: Ctrl+S works through this one meanwhile.
     QAction* search = m_menu->action(QStringLiteral("namnsoek"));
     auto* searchShortcut = new QShortcut(search->shortcut(), this);
@@ -325,6 +334,8 @@ TForm1::StartupResult TForm1::FormCreate() {
         return StartupResult::Stopped;
     }
     m_picker->fillGroups();
+    // 5: the recipe indexes, so that a search lists the recipes.
+    RecipeIndex::LoadRecipeIndex(m_state.database, m_state.catalogue);
 
     // 6: the current meal; the need stays 100 until the norm window reads its table.
     m_state.CurrentMealName = MealName(0);
@@ -442,6 +453,15 @@ void TForm1::showFoodGroup(const QString& group) {
     m_picker->FilterByGroup(group);
 }
 
+void TForm1::clearFoodList() {
+    m_picker->clearFoodList();
+}
+
+void TForm1::fetchRecipe(const QString& code) {
+    if (m_windows.FormRecept)
+        m_windows.FormRecept->fetchRecipe(code);
+}
+
 void TForm1::refreshDayBox() {
     for (int d = 0; d < Registration::kDays; ++d) {
         const QString text = ResultChartBuilder::daySelectorText(m_state, d);
@@ -530,6 +550,8 @@ bool TForm1::NewRegistration() {
     RegistrationSession(m_state).newRegistration();
     if (m_windows.FormInfo)
         m_windows.FormInfo->clearNote();
+    if (m_windows.FormRecept)
+        m_windows.FormRecept->clearRecipe();
     mealButtons[0]->setChecked(true);
     ComboBox1->setCurrentIndex(0);
     return true;
@@ -542,7 +564,9 @@ void TForm1::Nyberkning1Click() {
 
 void TForm1::foodChosen(const QString& name, const QString& companion, int row, bool insert) {
     const bool survey = m_windows.FormForskning && m_windows.FormForskning->isVisible();
-    m_grid->AddFoodToMeal(name, companion, row, insert, survey);
+    const FoodAdder::Result added = m_grid->AddFoodToMeal(name, companion, row, insert, survey);
+    if (added.status == FoodAdder::Status::Recipe)
+        fetchRecipe(added.code);
 }
 
 void TForm1::Copyright1Click() {

@@ -24,6 +24,7 @@ class Dialogs;
 class FoodPickerPanel;
 class MainMenu;
 class MealGridPanel;
+class MealRecipeTools;
 class RegistrationFiles;
 class ResultChartPanel;
 class ResultView;
@@ -52,6 +53,8 @@ public:
     void Recalculate() override;
     void nutrientSelectionChanged() override;
     void showFoodGroup(const QString& group) override;
+    void clearFoodList() override;
+    void fetchRecipe(const QString& code) override;
 
     // Asks to save when the registration has changed, then empties it. False when the user
     // cancelled (nothing changed).
@@ -103,6 +106,7 @@ private:
     ResultChartPanel* m_charts = nullptr;
     MainMenu* m_menu = nullptr;
     std::unique_ptr<RegistrationFiles> m_registrationFiles;
+    std::unique_ptr<MealRecipeTools> m_mealTools;
     std::vector<ResultView*> m_views;
 
     std::array<QToolButton*, 9> mealButtons{}; // SpeedButton1..4, SpeedButton12..16

@@ -183,6 +183,10 @@ void FoodPickerPanel::showFoodList(const FoodList& list) {
     ListBoxLivs->addItems(list.lines);
 }
 
+void FoodPickerPanel::clearFoodList() {
+    showFoodList(FoodList{});
+}
+
 void FoodPickerPanel::FilterByGroup(const QString& group) {
     FoodList list;
     if (FoodSearch::FilterByGroup(m_state.catalogue, group, &list))

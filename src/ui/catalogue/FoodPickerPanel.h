@@ -47,6 +47,7 @@ public:
     // Chooses the selected food: row 0 is the first empty row of the meal.
     void chooseCurrent(int row, bool insert);
     void namnsoekClick();
+    void clearFoodList();
 
     // favoriter.txt and senaste.txt: read at start, the favourites written back on exit.
     void loadPickLists();

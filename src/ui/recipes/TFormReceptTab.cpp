@@ -3,10 +3,11 @@
 namespace vexamat {
 
 TFormReceptTab::TFormReceptTab(AppState& state, Windows& windows, Dialogs& dialogs)
-    : FormBase(state, windows, dialogs) {
-    setObjectName(QStringLiteral("TFormReceptTab"));
-    setWindowTitle(QStringLiteral("Recept egna"));
-    resize(600, 400);
-}
+    : RecipeBrowser(state, windows, dialogs,
+                    {"TFormReceptTab",
+                     QStringLiteral("Egna recept"),
+                     RecipeRegister::Kind::Own,
+                     {201, 84, 68},
+                     false}) {}
 
 } // namespace vexamat

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/recipes/RecipeBrowser.h"
 
 namespace vexamat {
 
-class TFormReceptTab : public FormBase {
+// The own recipe register ("Egna recept").
+class TFormReceptTab : public RecipeBrowser {
     Q_OBJECT
 public:
     TFormReceptTab(AppState& state, Windows& windows, Dialogs& dialogs);

@@ -3,10 +3,11 @@
 namespace vexamat {
 
 TFormReceptTab2::TFormReceptTab2(AppState& state, Windows& windows, Dialogs& dialogs)
-    : FormBase(state, windows, dialogs) {
-    setObjectName(QStringLiteral("TFormReceptTab2"));
-    setWindowTitle(QStringLiteral("Recept allmänna"));
-    resize(600, 400);
-}
+    : RecipeBrowser(state, windows, dialogs,
+                    {"TFormReceptTab2",
+                     QStringLiteral("Allmänna recept"),
+                     RecipeRegister::Kind::General,
+                     {189, 88, 71},
+                     true}) {}
 
 } // namespace vexamat

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/recipes/RecipeBrowser.h"
 
 namespace vexamat {
 
-class TFormReceptTab2 : public FormBase {
+// The general recipe register ("Allmänna recept").
+class TFormReceptTab2 : public RecipeBrowser {
     Q_OBJECT
 public:
     TFormReceptTab2(AppState& state, Windows& windows, Dialogs& dialogs);

@@ -398,8 +398,8 @@ void MealGridPanel::buttonflyttaenhetClick() {
     m_dialogs.message(this, QStringLiteral("Klart"));
 }
 
-void MealGridPanel::AddFoodToMeal(const QString& name, const QString& companion, int row,
-                                  bool insert, bool forDietSurvey) {
+FoodAdder::Result MealGridPanel::AddFoodToMeal(const QString& name, const QString& companion,
+                                               int row, bool insert, bool forDietSurvey) {
     const FoodAdder::Result result =
         RegistrationSession(m_state).addFood(name, companion, row, insert, forDietSurvey);
     if (result.showHint) {
@@ -412,16 +412,17 @@ void MealGridPanel::AddFoodToMeal(const QString& name, const QString& companion,
     for (const QString& message : result.messages)
         m_dialogs.message(this, message);
     if (result.status == FoodAdder::Status::NoCode || result.status == FoodAdder::Status::MealFull)
-        return;
+        return result;
     if (result.status != FoodAdder::Status::Added) {
         m_updates.Recalculate(); // the pick lists did change
-        return;
+        return result;
     }
     StringGridMaltid->setCurrentCell(tableRow(result.row), MealEditor::Gram);
     m_updates.Recalculate();
     StringGridMaltid->setFocus();
     if (result.tabletHint)
         m_dialogs.message(this, FoodRowBuilder::kTabletHint);
+    return result;
 }
 
 bool MealGridPanel::addByCode(const QString& text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/registration/FoodAdder.h"
 #include "ui/ResultView.h"
 
 #include <QColor>
@@ -33,8 +34,8 @@ public:
     void applyRowColours();
 
     // Adding a food chosen in the food list: row 0 is the first empty row; a drop inserts.
-    void AddFoodToMeal(const QString& name, const QString& companion, int row, bool insert,
-                       bool forDietSurvey);
+    FoodAdder::Result AddFoodToMeal(const QString& name, const QString& companion, int row,
+                                    bool insert, bool forDietSurvey);
     // A code typed into the search box; false when no food has that code.
     bool addByCode(const QString& text);
     // A clock-time heading row typed into the search box.
