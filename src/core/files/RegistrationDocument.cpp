@@ -160,17 +160,15 @@ RegistrationDocument::OpenResult RegistrationDocument::open(const QString& path)
         result.messages << RegistrationFile::kOpenFailed;
         break;
     case RegistrationFile::Status::OldLayout:
-        if (!result.file.missingFoods.isEmpty()) {
-            const QStringList& missing = result.file.missingFoods;
-            QStringList shown = missing.mid(0, kShownMissingFoods);
-            if (missing.size() > kShownMissingFoods)
-                shown
-                    << QStringLiteral("... och %1 till.").arg(missing.size() - kShownMissingFoods);
-            result.messages << shown.join(QLatin1Char('\n'));
-        }
-        break;
     case RegistrationFile::Status::Ok:
         break;
+    }
+    if (!result.file.missingFoods.isEmpty()) {
+        const QStringList& missing = result.file.missingFoods;
+        QStringList shown = missing.mid(0, kShownMissingFoods);
+        if (missing.size() > kShownMissingFoods)
+            shown << QStringLiteral("... och %1 till.").arg(missing.size() - kShownMissingFoods);
+        result.messages << shown.join(QLatin1Char('\n'));
     }
     if (result.file.overflowed())
         result.messages << RegistrationFile::overflowMessage(result.file);

@@ -1,9 +1,9 @@
 #include "core/files/RegistrationFile.h"
 
 #include "core/AppState.h"
-#include "core/text/TextCodec.h"
 #include "core/files/FoodLookup.h"
 #include "core/registration/Conversions.h"
+#include "core/text/TextCodec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -140,6 +140,18 @@ void fillFoodRow(MealRow& row, const FoodLookup::Food& food, const ValueLine& v)
     row.tidslot = v.timeSlot;
     row.kgpris = food.kgpris;
     row.naring = food.naring;
+}
+
+void fillUnknownRow(MealRow& row, const QString& code, const ValueLine& v) {
+    row = MealRow();
+    row.kod = code.left(kKodLength);
+    row.livsmedel = QStringLiteral("Okänt livsmedel nr ") + code;
+    row.enhet = v.unit.left(16);
+    row.enhetsvikt = TextToReal(v.unitWeight);
+    row.gram = TextToReal(v.grams);
+    row.klockan = v.time.left(kTimeLength);
+    row.tidslot = v.timeSlot;
+    row.naring.fill(-1.0f); // no value is known: every nutrient counts as missing
 }
 
 void fillClockRow(MealRow& row, const QString& code, const ValueLine& v) {
@@ -325,6 +337,16 @@ RegistrationFile::ReadResult RegistrationFile::readLines(const QStringList& line
             fillClockRow(row, code, value);
         } else if (const FoodLookup::Food* food = lookup.find(code)) {
             fillFoodRow(row, *food, value);
+        } else {
+            // Kept as read, so that saving again does not delete it: the tables may be
+            // damaged or replaced, and the food can come back.
+            fillUnknownRow(row, code, value);
+            result.missingFoods << QStringLiteral("dag=%1 maltid=%2 rad=%3 Livsmedel med nr %4 "
+                                                  "finns ej.")
+                                       .arg(day + 1)
+                                       .arg(meal + 1)
+                                       .arg(target)
+                                       .arg(code);
         }
     }
     // Every meal has its end line: a file that stops before the last one was cut off.

@@ -21,7 +21,7 @@ public:
     struct ReadResult {
         Status status = Status::Failed;
         QString date;             // the date line, shown in the title
-        QStringList missingFoods; // oldest layout: "dag=... finns ej." per unknown food
+        QStringList missingFoods; // "dag=... finns ej." per food no table has
         int droppedRows = 0;      // foods beyond the 99 rows or 189 meals
         int droppedReadings = 0;  // readings beyond 20 a day or outside days 0..20
         bool overflowed() const { return droppedRows > 0 || droppedReadings > 0; }

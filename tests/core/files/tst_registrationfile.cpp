@@ -1,8 +1,8 @@
 #include "core/AppState.h"
-#include "core/text/TextCodec.h"
 #include "core/files/FoodLookup.h"
 #include "core/files/NormFile.h"
 #include "core/files/RegistrationFile.h"
+#include "core/text/TextCodec.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>
@@ -219,21 +219,38 @@ private Q_SLOTS:
             QCOMPARE(row.kod, QStringLiteral("1_101"));
     }
 
-    void unknownFoodLeavesItsSlotEmpty() {
+    // A food no table has is kept as read and written back unchanged, so that opening and
+    // saving again never deletes registered food.
+    void unknownFoodIsKeptAndWrittenBack() {
         Opened a;
         QVERIFY(a.ok);
         FoodLookup lookup(*a.state);
         const QStringList lines = header("x") << "1_101"
-                                              << "1"
+                                              << "1.0/103@dl"
                                               << "borttagen"
-                                              << "2"
+                                              << "25.0/100@port&8:00"
                                               << "1_102"
-                                              << "3" << endLinesFrom(0, 0);
-        QCOMPARE(RegistrationFile::readLines(lines, *a.state, lookup).status,
-                 RegistrationFile::Status::Ok);
-        QCOMPARE(a.state->registration.row(0, 0, 1).kod, QStringLiteral("1_101"));
-        QVERIFY(a.state->registration.row(0, 0, 2).isEmpty());
+                                              << "3.0/103@dl" << endLinesFrom(0, 0);
+        const RegistrationFile::ReadResult result =
+            RegistrationFile::readLines(lines, *a.state, lookup);
+        QCOMPARE(result.status, RegistrationFile::Status::Ok);
+        QCOMPARE(result.missingFoods,
+                 QStringList{"dag=1 maltid=1 rad=2 Livsmedel med nr borttagen finns ej."});
+        const MealRow& kept = a.state->registration.row(0, 0, 2);
+        QCOMPARE(kept.kod, QStringLiteral("borttagen"));
+        QCOMPARE(kept.gram, 25.0f);
+        QCOMPARE(kept.tidslot, 32);
+        QCOMPARE(kept.naring[nutrientSlot(nutrient::Kj)], -1.0f); // missing, not 0
         QCOMPARE(a.state->registration.row(0, 0, 3).kod, QStringLiteral("1_102"));
+
+        QStringList expected = header("x") << "1_101"
+                                           << "1.0/103@dl"
+                                           << "borttagen"
+                                           << "25.0/100@port&8:00"
+                                           << "1_102"
+                                           << "3.0/103@dl" << endLinesFrom(0, 0);
+        expected << carbohydrateLines();
+        QCOMPARE(RegistrationFile::lines(*a.state, QStringLiteral("x")), expected);
     }
 
     void oldestLayout() {
