@@ -41,6 +41,11 @@ public:
     static inline const QString kClockRowStep = QStringLiteral("Lägg till klockslag");
     static inline const QString kNewStep = QStringLiteral("Ny registrering");
     static inline const QString kOpenStep = QStringLiteral("Hämta registrering");
+    static inline const QString kGlucoseStep = QStringLiteral("Ändra blodsocker");
+    static inline const QString kInsulinStep = QStringLiteral("Ändra insulin");
+    static inline const QString kCarbohydrateStep = QStringLiteral("Ändra kolhydratkvot");
+
+    enum class ReadingKind { Glucose, Insulin };
 
     // The state is not owned and must outlive the session.
     explicit RegistrationSession(AppState& state);
@@ -63,6 +68,12 @@ public:
     Registration::PasteResult pasteMeal(const Registration::Meal& copied);
     // The row of the new clock-time row; -1 when the meal is full.
     int addClockRow(const QString& text);
+
+    // A reading of the current day as typed (row 1..20), each text cut to 8 characters;
+    // false when nothing changed or the row is outside the store.
+    bool setReading(ReadingKind kind, int row, const QString& time, const QString& value);
+    // The typed carbohydrate ratios and factors; false when nothing changed.
+    bool setCarbohydrate(const CarbohydrateSettings& settings);
 
     // AppState::NewRegistration as one step; afterwards nothing is to be saved.
     void newRegistration();
@@ -87,6 +98,7 @@ public:
 private:
     template <typename Edit> bool editMeal(const QString& name, Edit&& edit);
     void replaceAll(const QString& name, const std::function<void()>& replace);
+    bool editExtras(const QString& name, const std::function<void()>& edit);
     void apply(const UndoStep& step, bool forward);
     UndoStep::Position position() const;
     void setPosition(const UndoStep::Position& position);
