@@ -36,7 +36,7 @@ TFormKolhydratrakning::TFormKolhydratrakning(AppState& state, Windows& windows, 
                                             QStringLiteral("Kolhydratkvot"),
                                             QStringLiteral("Insulindos")});
     StringGrid1->verticalHeader()->hide();
-    const int widths[] = {90, 57, 90, 72};
+    const int widths[] = {90, 60, 110, 80};
     for (int c = 0; c < 4; ++c)
         StringGrid1->setColumnWidth(c, widths[c]);
     for (int r = 0; r < kRows; ++r) {
@@ -84,7 +84,7 @@ TFormKolhydratrakning::TFormKolhydratrakning(AppState& state, Windows& windows, 
     layout->addWidget(Label1);
     layout->addWidget(Button1);
     layout->addWidget(Chart1, 1);
-    resize(360, 640);
+    resize(380, 640);
 }
 
 void TFormKolhydratrakning::refresh(const AppState&) {
