@@ -11,7 +11,8 @@ struct Reading {
     QString time;
     QString value;
 
-    bool isEmpty() const { return time.isEmpty(); }
+    // A value typed without its time is kept, so that it is saved and read back.
+    bool isEmpty() const { return time.isEmpty() && value.isEmpty(); }
     bool operator==(const Reading&) const = default;
 };
 

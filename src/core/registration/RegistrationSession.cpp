@@ -142,6 +142,34 @@ bool RegistrationSession::replaceMeal(const QString& name, const Registration::M
     return editMeal(name, [&](Registration::Meal& current) { current = meal; });
 }
 
+bool RegistrationSession::setReading(ReadingKind kind, int row, const QString& time,
+                                     const QString& value) {
+    if (!ReadingStore::isValidDay(m_state.CurrentDay) || !ReadingStore::isValidRow(row))
+        return false;
+    const bool glucose = kind == ReadingKind::Glucose;
+    ReadingStore& store = glucose ? m_state.GlucoseStore : m_state.InsulinStore;
+    return editExtras(glucose ? kGlucoseStep : kInsulinStep,
+                      [&] { store.set(m_state.CurrentDay, row, time, value); });
+}
+
+bool RegistrationSession::setCarbohydrate(const CarbohydrateSettings& settings) {
+    return editExtras(kCarbohydrateStep, [&] { m_state.carbohydrate = settings; });
+}
+
+bool RegistrationSession::editExtras(const QString& name, const std::function<void()>& edit) {
+    UndoStep step;
+    step.name = name;
+    step.positionBefore = position();
+    step.extrasBefore = extras();
+    edit();
+    step.extrasAfter = extras();
+    if (step.extrasBefore == step.extrasAfter)
+        return false;
+    step.positionAfter = position();
+    m_state.history.push(std::move(step));
+    return true;
+}
+
 void RegistrationSession::newRegistration() {
     replaceAll(kNewStep, [this] { m_state.NewRegistration(); });
 }

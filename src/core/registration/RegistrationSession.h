@@ -43,6 +43,11 @@ public:
     static inline const QString kOpenStep = QStringLiteral("Hämta registrering");
     static inline const QString kRecipeStep = QStringLiteral("Hämta recept");
     static inline const QString kDivideStep = QStringLiteral("Dividera ner recept");
+    static inline const QString kGlucoseStep = QStringLiteral("Ändra blodsocker");
+    static inline const QString kInsulinStep = QStringLiteral("Ändra insulin");
+    static inline const QString kCarbohydrateStep = QStringLiteral("Ändra kolhydratkvot");
+
+    enum class ReadingKind { Glucose, Insulin };
 
     // The state is not owned and must outlive the session.
     explicit RegistrationSession(AppState& state);
@@ -69,6 +74,12 @@ public:
     // divided meal); false when it is the same meal.
     bool replaceMeal(const QString& name, const Registration::Meal& meal);
 
+    // A reading of the current day as typed (row 1..20), each text cut to 8 characters;
+    // false when nothing changed or the row is outside the store.
+    bool setReading(ReadingKind kind, int row, const QString& time, const QString& value);
+    // The typed carbohydrate ratios and factors; false when nothing changed.
+    bool setCarbohydrate(const CarbohydrateSettings& settings);
+
     // AppState::NewRegistration as one step; afterwards nothing is to be saved.
     void newRegistration();
     // Empties the state and lets read fill it from a file; one step, and afterwards nothing
@@ -92,6 +103,7 @@ public:
 private:
     template <typename Edit> bool editMeal(const QString& name, Edit&& edit);
     void replaceAll(const QString& name, const std::function<void()>& replace);
+    bool editExtras(const QString& name, const std::function<void()>& edit);
     void apply(const UndoStep& step, bool forward);
     UndoStep::Position position() const;
     void setPosition(const UndoStep::Position& position);

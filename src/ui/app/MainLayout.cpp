@@ -33,7 +33,7 @@ const Entry kEntries[] = {
     {"CheckBoxHelp", false, false},
     // The detail windows.
     {"ButtonVisaSiffror", false, true},
-    {"Button8", false, false},
+    {"Button8", false, true},
     {"ButtonNvPerKg", false, true},
     {"ButtonNv100g", false, true},
     {"ButtonGram", false, true},
@@ -41,7 +41,7 @@ const Entry kEntries[] = {
     {"ButtonEnergiCirkel", false, true},
     {"ButtonLivsGrupper", false, true},
     {"ButtonSalt", false, true},
-    {"ButtonInsulin", false, false},
+    {"ButtonInsulin", false, true},
     {"ButtonSkrivLivtab", false, false},
     {"ComboBoxExtra", false, false},
 };

@@ -31,7 +31,10 @@
 #include "ui/catalogue/FoodPickerPanel.h"
 #include "ui/diabetes/TFormDagFarger.h"
 #include "ui/diabetes/TFormDygn.h"
+#include "ui/diabetes/TFormGlukos.h"
 #include "ui/diabetes/TFormInsulin.h"
+#include "ui/diabetes/TFormKolhkvot.h"
+#include "ui/diabetes/TFormKolhydratrakning.h"
 #include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/norms/TFormAktiv.h"
@@ -104,7 +107,7 @@ struct WindowButton {
 };
 const WindowButton kWindowButtons[] = {
     {"ButtonVisaSiffror", "Näringen i siffror", windowAt<&Windows::Formsiffror>},
-    {"Button8", "Tidsdiagram", nullptr},
+    {"Button8", "Tidsdiagram", windowAt<&Windows::FormDygn>},
     {"ButtonNvPerKg", "Per kg kroppsvikt", windowAt<&Windows::FormNvPerKg>},
     {"ButtonNv100g", "Näring per 100g", windowAt<&Windows::FormNvPer100g>},
     {"ButtonGram", "Näring per livsmedel", windowAt<&Windows::FormGramTotal>},
@@ -113,7 +116,7 @@ const WindowButton kWindowButtons[] = {
      "Visar energifördelningen för valt livsmedel"},
     {"ButtonLivsGrupper", "Livsmedelsgrupper", windowAt<&Windows::FormLivsmedelsgrupper>},
     {"ButtonSalt", "Salt", windowAt<&Windows::FormSalt>},
-    {"ButtonInsulin", "Insulin", nullptr},
+    {"ButtonInsulin", "Insulin", windowAt<&Windows::FormKolhydratrakning>},
 };
 
 template <typename T> T* named(T* widget, const char* name) {
@@ -377,10 +380,10 @@ void TForm1::buildRefreshList() {
     // The order of the refresh steps: a later view may read what an earlier one shows.
     Windows& w = m_windows;
     QWidget* const order[] = {
-        m_grid,         w.Formsiffror,           w.FormNvPerKg, w.FormNvPer100g,
-        m_charts,       w.FormEnergiCirkel,      w.FormAktiv,   w.FormFettStapel,
-        w.FormDygn,     w.FormLivsmedelsgrupper, w.FormSalt,    w.FormInsulin,
-        w.FormGramTotal};
+        m_grid,       w.Formsiffror,           w.FormNvPerKg,  w.FormNvPer100g,
+        m_charts,     w.FormEnergiCirkel,      w.FormAktiv,    w.FormFettStapel,
+        w.FormDygn,   w.FormLivsmedelsgrupper, w.FormSalt,     w.FormInsulin,
+        w.FormGlukos, w.FormKolhydratrakning,  w.FormKolhkvot, w.FormGramTotal};
     m_views.clear();
     for (QWidget* window : order) {
         if (auto* view = dynamic_cast<ResultView*>(window))

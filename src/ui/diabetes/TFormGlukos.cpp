@@ -3,10 +3,10 @@
 namespace vexamat {
 
 TFormGlukos::TFormGlukos(AppState& state, Windows& windows, Dialogs& dialogs)
-    : FormBase(state, windows, dialogs) {
+    : ReadingWindow(state, windows, dialogs, RegistrationSession::ReadingKind::Glucose,
+                    QStringLiteral("Glukos mmol/l")) {
     setObjectName(QStringLiteral("TFormGlukos"));
     setWindowTitle(QStringLiteral("Blodsocker"));
-    resize(600, 400);
 }
 
 } // namespace vexamat

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/diabetes/ReadingWindow.h"
 
 namespace vexamat {
 
-class TFormGlukos : public FormBase {
+// "Blodsocker": the current day's blood-glucose readings, drawn as the timeline's curve.
+class TFormGlukos : public ReadingWindow {
     Q_OBJECT
 public:
     TFormGlukos(AppState& state, Windows& windows, Dialogs& dialogs);

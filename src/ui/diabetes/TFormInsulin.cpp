@@ -3,10 +3,10 @@
 namespace vexamat {
 
 TFormInsulin::TFormInsulin(AppState& state, Windows& windows, Dialogs& dialogs)
-    : FormBase(state, windows, dialogs) {
+    : ReadingWindow(state, windows, dialogs, RegistrationSession::ReadingKind::Insulin,
+                    QStringLiteral("Insulindos IE")) {
     setObjectName(QStringLiteral("TFormInsulin"));
     setWindowTitle(QStringLiteral("Insulin"));
-    resize(600, 400);
 }
 
 } // namespace vexamat

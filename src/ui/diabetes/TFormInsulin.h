@@ -1,10 +1,11 @@
 #pragma once
 
-#include "ui/FormBase.h"
+#include "ui/diabetes/ReadingWindow.h"
 
 namespace vexamat {
 
-class TFormInsulin : public FormBase {
+// "Insulin": the current day's insulin doses as taken, kept with the registration.
+class TFormInsulin : public ReadingWindow {
     Q_OBJECT
 public:
     TFormInsulin(AppState& state, Windows& windows, Dialogs& dialogs);
