@@ -1,5 +1,6 @@
 #include "core/files/ActivityFile.h"
 
+#include "core/files/SideFileLines.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextCodec.h"
 
@@ -30,12 +31,7 @@ QStringList ActivityFile::lines(const ActivityInputs& inputs) {
 }
 
 bool ActivityFile::write(const QString& path, const ActivityInputs& inputs, QString* error) {
-    QString reason;
-    if (TextCodec::writeLines(path, lines(inputs), &reason))
-        return true;
-    if (error)
-        *error = reason.isEmpty() ? kSaveFailed : kSaveFailed + QLatin1Char('\n') + reason;
-    return false;
+    return SideFileLines::write(path, lines(inputs), kSaveFailed, error);
 }
 
 bool ActivityFile::read(const QString& path, ActivityInputs* inputs, QString* error) {

@@ -1,6 +1,7 @@
 #include "core/files/KetogenFile.h"
 
 #include "core/catalogue/Nutrients.h"
+#include "core/files/SideFileLines.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextCodec.h"
 
@@ -26,12 +27,7 @@ QStringList KetogenFile::lines(const KetogenicInputs& inputs) {
 }
 
 bool KetogenFile::write(const QString& path, const KetogenicInputs& inputs, QString* error) {
-    QString reason;
-    if (TextCodec::writeLines(path, lines(inputs), &reason))
-        return true;
-    if (error)
-        *error = reason.isEmpty() ? kSaveFailed : kSaveFailed + QLatin1Char('\n') + reason;
-    return false;
+    return SideFileLines::write(path, lines(inputs), kSaveFailed, error);
 }
 
 bool KetogenFile::read(const QString& path, KetogenicInputs* inputs, QString* error) {

@@ -1,6 +1,7 @@
 #include "core/files/KgNormFile.h"
 
 #include "core/catalogue/Nutrients.h"
+#include "core/files/SideFileLines.h"
 #include "core/text/NumberText.h"
 #include "core/text/TextCodec.h"
 
@@ -23,12 +24,7 @@ QStringList KgNormFile::lines(const KgNormInputs& inputs) {
 }
 
 bool KgNormFile::write(const QString& path, const KgNormInputs& inputs, QString* error) {
-    QString reason;
-    if (TextCodec::writeLines(path, lines(inputs), &reason))
-        return true;
-    if (error)
-        *error = reason.isEmpty() ? kSaveFailed : kSaveFailed + QLatin1Char('\n') + reason;
-    return false;
+    return SideFileLines::write(path, lines(inputs), kSaveFailed, error);
 }
 
 bool KgNormFile::read(const QString& path, KgNormInputs* inputs, QString* error) {

@@ -1,6 +1,7 @@
 #include "core/files/SideFileLines.h"
 
 #include "core/text/NumberText.h"
+#include "core/text/TextCodec.h"
 
 namespace vexamat {
 
@@ -15,6 +16,16 @@ void SideFileLines::fill(QStringList& lines, int count) {
 
 QString SideFileLines::cannotOpen() {
     return QStringLiteral("Filen går inte att öppna.");
+}
+
+bool SideFileLines::write(const QString& path, const QStringList& lines, const QString& failedText,
+                          QString* error) {
+    QString reason;
+    if (TextCodec::writeLines(path, lines, &reason))
+        return true;
+    if (error)
+        *error = reason.isEmpty() ? failedText : failedText + QLatin1Char('\n') + reason;
+    return false;
 }
 
 SideFileLines::SideFileLines(const QStringList& lines, QString* error)

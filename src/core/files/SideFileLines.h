@@ -14,6 +14,9 @@ public:
     // Pads with "dummy" lines up to count.
     static void fill(QStringList& lines, int count);
     static QString cannotOpen(); // "Filen går inte att öppna."
+    // Writes the lines atomically; on failure error holds failedText and the reason.
+    static bool write(const QString& path, const QStringList& lines, const QString& failedText,
+                      QString* error);
 
     // error is not owned and may be null.
     SideFileLines(const QStringList& lines, QString* error);
