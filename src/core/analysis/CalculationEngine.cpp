@@ -92,7 +92,14 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
             missing.fill(0);
             float mealPrice = 0;
             const Registration::Meal& meal = registration.meal(d, m);
-            for (int row = 1; row <= Registration::kLastRow; ++row) {
+            // Only the rows up to the meal's last food are read, and only the percentages an
+            // earlier pass wrote are cleared: an empty meal costs nothing.
+            const int filled = registration.filledExtent(d, m);
+            std::uint8_t& written = r.RowPercentRows[d][m];
+            for (int row = filled + 1; row <= written; ++row)
+                r.RowPercent(d, m, row).fill(0.0f);
+            written = std::uint8_t(filled);
+            for (int row = 1; row <= filled; ++row) {
                 const MealRow& food = meal[row];
                 NutrientValues& rowPercent = r.RowPercent(d, m, row);
                 if (food.isEmpty()) {
@@ -122,7 +129,6 @@ void CalculationEngine::Recalculate(const Registration& registration, const Calc
                         time[n] += hundredth * std::max(food.naring[n], 0.0f);
                 }
             }
-            r.RowPercent(d, m, 0).fill(0.0f);
             r.MealPrice[d][m] = mealPrice;
             dayPrice += mealPrice;
         }

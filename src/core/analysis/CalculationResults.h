@@ -4,6 +4,7 @@
 #include "core/catalogue/Nutrients.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 namespace vexamat {
@@ -52,6 +53,10 @@ struct CalculationResults {
     const NutrientValues& RowPercent(int day, int meal, int row) const {
         return (*m_rowPercent)[day][meal][row];
     }
+
+    // Rows 1..RowPercentRows of a meal may hold percentages; the rows above are 0. Lets the
+    // engine clear only what an earlier pass wrote.
+    PerMeal<std::uint8_t> RowPercentRows{};
 
 private:
     std::unique_ptr<PerMeal<MealRowValues>> m_rowPercent;

@@ -27,7 +27,8 @@ struct MealRow {
     int tidslot = kNoTimeSlot;
     NutrientValues naring{};
 
-    bool isEmpty() const { return kod == QLatin1String("0"); }
+    // Asked for every row of every pass over the registration: one character is compared.
+    bool isEmpty() const { return kod.size() == 1 && kod.front() == QLatin1Char('0'); }
     bool isClockRow() const { return kod.contains(QLatin1Char(':')); }
     // Empties the row, also its alternative units, waste and time slot, so that a food put
     // here later never shows what an earlier food left.

@@ -4,28 +4,54 @@
 
 namespace vexamat {
 
-Registration::Registration() : m_meals(std::make_unique<std::array<Meal, kDays * kMeals>>()) {}
+Registration::Registration() : m_meals(std::make_unique<std::array<Meal, kDays * kMeals>>()) {
+    m_extentKnown.fill(true);
+}
 
 void Registration::clear() {
-    for (Meal& m : *m_meals) {
-        for (MealRow& r : m)
-            r.clear();
+    for (std::size_t i = 0; i < m_meals->size(); ++i) {
+        // Rows above a known extent are empty already.
+        const int last = m_extentKnown[i] ? m_extent[i] : kLastRow;
+        for (int r = 0; r <= last; ++r)
+            (*m_meals)[i][std::size_t(r)].clear();
     }
+    m_extent.fill(0);
+    m_extentKnown.fill(true);
+}
+
+int Registration::filledExtent(int day, int mealNo) const {
+    const std::size_t i = std::size_t(index(day, mealNo));
+    if (!m_extentKnown[i]) {
+        const Meal& m = (*m_meals)[i];
+        int last = kLastRow;
+        while (last > 0 && m[std::size_t(last)].isEmpty())
+            --last;
+        m_extent[i] = std::uint8_t(last);
+        m_extentKnown[i] = true;
+    }
+    return m_extent[i];
+}
+
+int Registration::knownExtent(int day, int mealNo) const {
+    const std::size_t i = std::size_t(index(day, mealNo));
+    return m_extentKnown[i] ? m_extent[i] : kLastRow;
 }
 
 int Registration::firstFreeRow(int day, int mealNo) const {
     const Meal& m = meal(day, mealNo);
-    for (int r = 1; r <= kLastRow; ++r) {
+    const int last = knownExtent(day, mealNo);
+    for (int r = 1; r <= last; ++r) {
         if (m[r].isEmpty())
             return r;
     }
-    return -1;
+    return last < kLastRow ? last + 1 : -1;
 }
 
 int Registration::filledRowCount(int day, int mealNo) const {
     const Meal& m = meal(day, mealNo);
+    const int last = knownExtent(day, mealNo);
     int n = 0;
-    for (int r = 1; r <= kLastRow; ++r) {
+    for (int r = 1; r <= last; ++r) {
         if (!m[r].isEmpty())
             ++n;
     }

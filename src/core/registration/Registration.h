@@ -3,6 +3,7 @@
 #include "core/registration/MealRow.h"
 
 #include <array>
+#include <cstdint>
 #include <memory>
 
 namespace vexamat {
@@ -24,7 +25,12 @@ public:
 
     Registration();
 
-    Meal& meal(int day, int meal) { return (*m_meals)[index(day, meal)]; }
+    // Handing a meal out for writing forgets where its last food stands (see filledExtent).
+    Meal& meal(int day, int meal) {
+        const int i = index(day, meal);
+        m_extentKnown[std::size_t(i)] = false;
+        return (*m_meals)[std::size_t(i)];
+    }
     const Meal& meal(int day, int meal) const { return (*m_meals)[index(day, meal)]; }
     MealRow& row(int day, int meal, int row) { return this->meal(day, meal)[row]; }
     const MealRow& row(int day, int meal, int row) const { return this->meal(day, meal)[row]; }
@@ -36,6 +42,10 @@ public:
     int filledRowCount(int day, int meal) const;
     bool isMealEmpty(int day, int meal) const { return filledRowCount(day, meal) == 0; }
     bool isDayEmpty(int day) const;
+    // The last row of the meal that holds anything (0 for an empty meal): every row above it
+    // is empty. Counted again only after the meal was handed out for writing, so that a
+    // pass over the whole registration costs what is registered, not its 18,900 rows.
+    int filledExtent(int day, int meal) const;
 
     // Rows r+1..99 move up one place; row 99 becomes empty.
     void deleteRow(int day, int meal, int r);
@@ -51,7 +61,12 @@ public:
 
 private:
     static int index(int day, int meal) { return day * kMeals + meal; }
+    // The extent when it is known, else the last row; never counts, so that a caller holding
+    // a meal for writing does not get an extent fixed before its write.
+    int knownExtent(int day, int meal) const;
     std::unique_ptr<std::array<Meal, kDays * kMeals>> m_meals;
+    mutable std::array<std::uint8_t, kDays * kMeals> m_extent{};
+    mutable std::array<bool, kDays * kMeals> m_extentKnown;
 };
 
 // The names of the nine meals, by index, and the captions of their buttons.

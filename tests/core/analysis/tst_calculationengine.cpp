@@ -266,6 +266,69 @@ private Q_SLOTS:
         QCOMPARE(res->DaysWithIntake, 0);
         QCOMPARE(res->TotalPrice, 0.0f);
     }
+
+    // Each pass reads only the rows up to a meal's last food and clears only what an earlier
+    // pass wrote; after any edit the figures must be those of a first pass.
+    void anEditedRegistrationGivesTheFiguresOfAFirstPass_data() {
+        QTest::addColumn<int>("edit");
+        QTest::newRow("food written after a pass") << 0;
+        QTest::newRow("row deleted") << 1;
+        QTest::newRow("row inserted") << 2;
+        QTest::newRow("last food emptied") << 3;
+        QTest::newRow("meal pasted") << 4;
+        QTest::newRow("everything cleared") << 5;
+        QTest::newRow("written through a meal held for writing") << 6;
+    }
+    void anEditedRegistrationGivesTheFiguresOfAFirstPass() {
+        QFETCH(int, edit);
+        for (int r = 1; r <= 5; ++r)
+            reg.row(0, 0, r) = food(10.0f * r, {{nutrient::Protein, float(r)}});
+        reg.row(3, 2, 7) = food(50, {{nutrient::Protein, 4}});
+        run(inputs());
+        switch (edit) {
+        case 0:
+            reg.row(0, 0, 40) = food(100, {{nutrient::Protein, 9}});
+            break;
+        case 1:
+            reg.deleteRow(0, 0, 2);
+            break;
+        case 2:
+            reg.insertRowAt(0, 0, 1);
+            break;
+        case 3:
+            reg.row(0, 0, 5).clear();
+            break;
+        case 4:
+            reg.pasteMeal(0, 1, reg.meal(0, 0));
+            break;
+        case 5:
+            reg.clear();
+            break;
+        case 6: {
+            Registration::Meal& meal = reg.meal(3, 2);
+            meal[std::size_t(reg.firstFreeRow(3, 2))] = food(20, {{nutrient::Protein, 3}});
+            break;
+        }
+        }
+        run(inputs());
+
+        Registration first;
+        for (int d = 0; d < Registration::kDays; ++d) {
+            for (int m = 0; m < Registration::kMeals; ++m)
+                first.meal(d, m) = std::as_const(reg).meal(d, m);
+        }
+        auto expected = std::make_unique<CalculationResults>();
+        CalculationEngine::Recalculate(first, inputs(), *expected);
+        const int p = slot(nutrient::Protein);
+        for (const auto& [d, m] : {std::pair{0, 0}, std::pair{0, 1}, std::pair{3, 2}}) {
+            QCOMPARE(res->MealSum[d][m][p], expected->MealSum[d][m][p]);
+            for (int r = 0; r <= Registration::kLastRow; ++r)
+                QVERIFY2(
+                    res->RowPercent(d, m, r) == expected->RowPercent(d, m, r),
+                    qPrintable(QStringLiteral("dag %1 måltid %2 rad %3").arg(d).arg(m).arg(r)));
+        }
+        QCOMPARE(res->PeriodAverage[p], expected->PeriodAverage[p]);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCalculationEngine)
