@@ -10,3 +10,5 @@ int runAnalyse(const QStringList& arguments);
 int runImportLivsmedelsverket(const QStringList& arguments);
 int runTopList(const QStringList& arguments);
 int runNorm(const QStringList& arguments);
+int runStats(const QStringList& arguments);
+int runFoodNeeds(const QStringList& arguments);

@@ -26,7 +26,11 @@ void printUsage() {
            "          [--per-portion] [--count N] [--data DIR]\n"
            "                                   livsmedlen rikast på ett näringsämne\n"
            "  norm FIL [--data DIR] [--json]   normen som en sparad normfil ger (.pers, .enorm,\n"
-           "                                   .harris, .akt, .kropp, .ketogen)\n";
+           "                                   .harris, .akt, .kropp, .ketogen)\n"
+           "  stats FIL.vexa --id ID [--per-day|--detailed] [--append] --out FIL.skv\n"
+           "        [--data DIR]               statistikfil med de valda näringsämnena\n"
+           "  food-needs FIL.vexa --tag TEXT [--append] --out FIL [--data DIR]\n"
+           "                                   livsmedelsbehov (.vexagram), t.ex. för inköp\n";
 }
 
 } // namespace
@@ -48,6 +52,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
         {QStringLiteral("toplist"), runTopList},
         {QStringLiteral("norm"), runNorm},
+        {QStringLiteral("stats"), runStats},
+        {QStringLiteral("food-needs"), runFoodNeeds},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);

@@ -21,6 +21,8 @@
 #include "ui/recipes/TFormRecept.h"
 #include "ui/recipes/TFormReceptTab.h"
 #include "ui/recipes/TFormReceptTab2.h"
+#include "ui/reports/TFormLivsBehov.h"
+#include "ui/reports/TFormStatistik.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -82,10 +84,10 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Arkiv1", "Utskrift1", "Utskrift", Shown::Hidden, nullptr, nullptr},
         {"Arkiv1", "Utskrift21", "Utskrift", Shown::Hidden, nullptr, nullptr},
         {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Utskriftlivsmedelsbehov1", "Utskrift livsmedelsbehov", Shown::Hidden, nullptr,
-         nullptr},
-        {"Arkiv1", "Utskrifttillstatistikfil1", "Utskrift till statistikfil", Shown::Hidden,
-         nullptr, nullptr},
+        {"Arkiv1", "Utskriftlivsmedelsbehov1", "Utskrift livsmedelsbehov", Shown::Extended,
+         windowAt<&Windows::FormLivsBehov>, nullptr},
+        {"Arkiv1", "Utskrifttillstatistikfil1", "Utskrift till statistikfil", Shown::Extended,
+         windowAt<&Windows::FormStatistik>, nullptr},
         {"Arkiv1", "Extrainfo1", "Info om denna beräkning", Shown::Always,
          windowAt<&Windows::FormInfo>, nullptr},
         {"Arkiv1", "Recept1", "Recept", Shown::Extended, windowAt<&Windows::FormRecept>, nullptr},
