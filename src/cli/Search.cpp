@@ -49,6 +49,6 @@ int runSearch(const QStringList& arguments) {
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     for (int i = 0; i < list.size(); ++i)
-        out << list.lines.at(i) << '\t' << list.companions.at(i) << '\n';
+        out << list.lines.at(i) << '\t' << list.companion(i) << '\n';
     return 0;
 }

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -22,10 +22,10 @@ void searchFoods(QWidget* mainWindow, const QString& text) {
 
 void addFoodFromList(QWidget* mainWindow, const QString& text, const QString& name) {
     searchFoods(mainWindow, text);
-    auto* foods = child<QListWidget>(mainWindow, QStringLiteral("ListBoxLivs"));
-    const QList<QListWidgetItem*> items = foods->findItems(name, Qt::MatchExactly);
-    QVERIFY2(!items.isEmpty(), qPrintable(name));
-    doubleClickCell(foods, foods->row(items.first()));
+    auto* foods = child<QListView>(mainWindow, QStringLiteral("ListBoxLivs"));
+    const int line = findLine(foods, name);
+    QVERIFY2(line >= 0, qPrintable(name));
+    doubleClickCell(foods, line);
 }
 
 void typeIntoGridCell(QWidget* mainWindow, int tableRow, int column, const QString& text) {

@@ -210,6 +210,22 @@ void doubleClickCell(QAbstractItemView* view, int row, int column) {
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
 }
 
+int lineCount(const QAbstractItemView* view) {
+    return view ? view->model()->rowCount() : 0;
+}
+
+QString lineText(const QAbstractItemView* view, int row) {
+    return view ? view->model()->index(row, 0).data().toString() : QString();
+}
+
+int findLine(const QAbstractItemView* view, const QString& text, Qt::MatchFlags flags) {
+    if (!view || view->model()->rowCount() == 0)
+        return -1;
+    const QModelIndexList found =
+        view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, text, 1, flags);
+    return found.isEmpty() ? -1 : found.first().row();
+}
+
 void typeText(QWidget* widget, const QString& text) {
     for (QChar c : text) {
         const Qt::Key key =

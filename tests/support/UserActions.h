@@ -48,6 +48,13 @@ void clickCell(QAbstractItemView* view, int row, int column = 0,
                Qt::MouseButton button = Qt::LeftButton);
 void doubleClickCell(QAbstractItemView* view, int row, int column = 0);
 
+// What a list view shows: its number of lines, the text of one, and the first line whose text
+// matches (-1 when none does).
+int lineCount(const QAbstractItemView* view);
+QString lineText(const QAbstractItemView* view, int row);
+int findLine(const QAbstractItemView* view, const QString& text,
+             Qt::MatchFlags flags = Qt::MatchExactly);
+
 // Types text key by key into the widget, as a keyboard would; unlike QTest::keyClicks it also
 // types å, ä, ö and other letters outside ASCII.
 void typeText(QWidget* widget, const QString& text);

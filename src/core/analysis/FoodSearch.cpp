@@ -15,65 +15,46 @@ namespace {
 
 const QString kHeadingIndent(25, QLatin1Char(' '));
 
-// The upper-case name the search compares with; the catalogue keeps it ready, a food built
-// elsewhere gets it made here (in scratch).
-const QString& upperName(const FoodRecord& food, QString& scratch) {
-    if (!food.upperName.isEmpty() || food.livsmedel.isEmpty())
-        return food.upperName;
-    scratch = SwedishText::upper(food.livsmedel);
-    return scratch;
-}
-
-std::u16string_view view(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
-}
-
 struct Query {
-    QString text;
-    std::u16string_view all;
-    std::u16string_view first;  // the word before the first blank, when there is one
-    std::u16string_view second; // the rest after the first blank
+    QString text;            // upper case, as the list's no-hits line shows it
+    std::string all;         // the text in UTF-8, as the prepared names hold it
+    std::string_view first;  // the word before the first blank, when there is one
+    std::string_view second; // the rest after the first blank
     bool twoWords = false;
-
-    bool contained(std::u16string_view name) const {
-        if (twoWords)
-            return name.find(first) != name.npos && name.find(second) != name.npos;
-        return name.find(all) != name.npos;
-    }
 };
 
-// The entries of one source that match, prefix matches first; the list gets them in one go,
-// so that a long hit list is not grown step by step.
-int searchSection(const std::vector<FoodRecord>& foods, const Query& q, FoodList* list) {
-    static const std::u16string_view reserv = u"RESERV";
+// The entries of one source that match, prefix matches first. One pass over the prepared
+// names finds every name that holds the text (or, for two words, the longer word); only those
+// are looked at again.
+int searchSection(const FoodSection& foods, const Query& q, FoodList* list) {
+    static constexpr std::string_view reserv = "RESERV";
+    const FoodNameIndex& names = foods.names();
     std::vector<int> prefix;
     std::vector<int> contained;
-    QString scratch;
-    for (int i = 0; i < int(foods.size()); ++i) {
-        const std::u16string_view name = view(upperName(foods[std::size_t(i)], scratch));
-        if (name.substr(0, q.all.size()) == q.all) {
+    const std::string_view all(q.all);
+    const std::string_view needle =
+        !q.twoWords ? all : (q.first.size() >= q.second.size() ? q.first : q.second);
+    names.forEachContaining(needle, [&](int i) {
+        const std::string_view name = names.name(i);
+        if (name.starts_with(all)) {
             if (name != reserv) // placeholders are left out of the prefix pass only
                 prefix.push_back(i);
-        } else if (q.contained(name)) {
+        } else if (!q.twoWords ||
+                   (name.find(q.first) != name.npos && name.find(q.second) != name.npos)) {
             contained.push_back(i);
         }
-    }
-    const qsizetype hits = qsizetype(prefix.size() + contained.size());
-    list->lines.reserve(list->lines.size() + hits + 2);
-    list->companions.reserve(list->companions.size() + hits + 2);
+    });
+    const int hits = int(prefix.size() + contained.size());
+    list->reserve(list->size() + hits + 2);
     for (const std::vector<int>* pass : {&prefix, &contained}) {
-        for (int i : *pass) {
-            const FoodRecord& f = foods[std::size_t(i)];
-            list->lines << f.livsmedel;
-            list->companions << FoodSearch::companionLine(f);
-        }
+        for (int i : *pass)
+            list->addFood(foods.shared(), i);
     }
-    return int(hits);
+    return hits;
 }
 
 void addHeading(FoodList* list, const QString& title, const QString& companionIndent) {
-    list->lines << kHeadingIndent + title;
-    list->companions << companionIndent + title;
+    list->add(kHeadingIndent + title, companionIndent + title);
 }
 
 } // namespace
@@ -107,20 +88,18 @@ int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& tex
     list->clear();
     Query q;
     q.text = SwedishText::upper(text);
-    q.all = view(q.text);
-    const std::size_t blank = q.all.find(u' ');
+    FoodNameIndex::appendUtf8(q.all, q.text);
+    const std::size_t blank = q.all.find(' ');
     if (blank != q.all.npos) {
         q.twoWords = true;
-        q.first = q.all.substr(0, blank);
-        q.second = q.all.substr(blank + 1);
+        q.first = std::string_view(q.all).substr(0, blank);
+        q.second = std::string_view(q.all).substr(blank + 1);
     }
     const QString one(1, QLatin1Char(' '));
     int hits = searchSection(catalogue.MainFoods, q, list);
     if (onlyRawMaterials) {
-        if (hits == 0) {
-            list->lines << kNoHits + q.text;
-            list->companions << QString();
-        }
+        if (hits == 0)
+            list->add(kNoHits + q.text, QString());
         return hits;
     }
     addHeading(list, QStringLiteral("--- FABRIKANTER ---"), one);
@@ -136,7 +115,7 @@ int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& tex
     }
     // Recipes are picked like foods; their sections show only when they hold a match, so
     // that a register without one adds nothing to the list.
-    const std::pair<const std::vector<FoodRecord>*, QString> recipes[] = {
+    const std::pair<const FoodSection*, QString> recipes[] = {
         {&catalogue.OwnRecipes, QStringLiteral("--- EGNA RECEPT ---")},
         {&catalogue.GeneralRecipes, QStringLiteral("--- ALLMÄNNA RECEPT ---")},
     };
@@ -146,14 +125,12 @@ int FoodSearch::BuildFoodList(const FoodCatalogue& catalogue, const QString& tex
         if (found == 0)
             continue;
         addHeading(list, title, one);
-        list->lines << section.lines;
-        list->companions << section.companions;
+        list->append(section);
         hits += found;
     }
     if (hits == 0) {
         // The no-hits line has no companion: it carries no code.
-        list->lines << kNoHits + q.text;
-        list->companions << QString();
+        list->add(kNoHits + q.text, QString());
     }
     return hits;
 }
@@ -164,11 +141,10 @@ bool FoodSearch::FilterByGroup(const FoodCatalogue& catalogue, const QString& gr
         return false;
     list->clear();
     const QString g = SwedishText::upper(group);
-    for (const FoodRecord& f : catalogue.MainFoods) {
-        if (SwedishText::upper(f.grupp1).contains(g)) {
-            list->lines << f.livsmedel;
-            list->companions << companionLine(f);
-        }
+    const FoodSection& foods = catalogue.MainFoods;
+    for (int i = 0; i < int(foods.size()); ++i) {
+        if (SwedishText::upper(foods[std::size_t(i)].grupp1).contains(g))
+            list->addFood(foods.shared(), i);
     }
     return true;
 }
@@ -178,11 +154,10 @@ bool FoodSearch::FilterByManufacturer(const FoodCatalogue& catalogue, const QStr
     if (fragment.isEmpty())
         return false;
     list->clear();
-    for (const FoodRecord& f : catalogue.FabrikantFoods) {
-        if (f.kod.contains(fragment, Qt::CaseInsensitive)) {
-            list->lines << f.livsmedel;
-            list->companions << companionLine(f);
-        }
+    const FoodSection& foods = catalogue.FabrikantFoods;
+    for (int i = 0; i < int(foods.size()); ++i) {
+        if (foods[std::size_t(i)].kod.contains(fragment, Qt::CaseInsensitive))
+            list->addFood(foods.shared(), i);
     }
     return true;
 }

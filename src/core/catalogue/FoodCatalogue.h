@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/FoodRecord.h"
+#include "core/catalogue/FoodSection.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,12 +20,12 @@ public:
     static inline const QString kGroupHeading = QStringLiteral(" Livsmedelsgrupper");
     static inline const QString kBrandHeading = QStringLiteral("  Välj varumärke");
 
-    std::vector<FoodRecord> MainFoods;      // livtab100
-    std::vector<FoodRecord> FabrikantFoods; // fabrikant
-    std::vector<FoodRecord> EgnaFoods;      // egna
-    std::vector<FoodRecord> OwnRecipes;     // recept
-    std::vector<FoodRecord> GeneralRecipes; // recept2
-    std::vector<FoodRecord> DabasFoods;     // dabas
+    FoodSection MainFoods;      // livtab100
+    FoodSection FabrikantFoods; // fabrikant
+    FoodSection EgnaFoods;      // egna
+    FoodSection OwnRecipes;     // recept
+    FoodSection GeneralRecipes; // recept2
+    FoodSection DabasFoods;     // dabas
     std::array<int, 5> FoodCount{};
     int DabasCount = 0;
     bool DabasLoaded = false;

@@ -57,10 +57,9 @@ void RecipeIndex::LoadRecipeIndex(const VexamatDatabase& database, FoodCatalogue
 }
 
 QString RecipeIndex::titleOfCode(const FoodCatalogue& catalogue, const QString& code) {
-    const std::vector<FoodRecord>* index = code.contains(kOwnPrefix) ? &catalogue.OwnRecipes
-                                           : code.contains(kGeneralPrefix)
-                                               ? &catalogue.GeneralRecipes
-                                               : nullptr;
+    const FoodSection* index = code.contains(kOwnPrefix)       ? &catalogue.OwnRecipes
+                               : code.contains(kGeneralPrefix) ? &catalogue.GeneralRecipes
+                                                               : nullptr;
     if (!index)
         return {};
     for (const FoodRecord& f : *index) {
@@ -70,7 +69,7 @@ QString RecipeIndex::titleOfCode(const FoodCatalogue& catalogue, const QString& 
     return {};
 }
 
-QString RecipeIndex::codeOfTitle(const std::vector<FoodRecord>& index, const QString& title) {
+QString RecipeIndex::codeOfTitle(const FoodSection& index, const QString& title) {
     for (const FoodRecord& f : index) {
         if (f.livsmedel == title)
             return f.kod;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/catalogue/FoodRecord.h"
+#include "core/catalogue/FoodSection.h"
 
 #include <QString>
 
@@ -27,7 +28,7 @@ public:
     // empty when no entry has it.
     static QString titleOfCode(const FoodCatalogue& catalogue, const QString& code);
     // The code of the first entry of the index whose title equals title; empty when none.
-    static QString codeOfTitle(const std::vector<FoodRecord>& index, const QString& title);
+    static QString codeOfTitle(const FoodSection& index, const QString& title);
     // Whether a code names a recipe of the own register ("egna"), else the general.
     static bool isOwnCode(const QString& code) { return code.contains(kOwnPrefix); }
 };

@@ -5,6 +5,7 @@
 #include "core/registration/PickList.h"
 #include "ui/Dialogs.h"
 #include "ui/app/EventHook.h"
+#include "ui/catalogue/FoodListModel.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -14,7 +15,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -53,8 +54,13 @@ void FoodPickerPanel::createControls() {
         named(new QCheckBox(QStringLiteral("Snabbsökning"), this), "CheckBoxSnabbSok");
     CheckBoxSnabbSok->setChecked(true);
     CheckBoxSnabbSok->setToolTip(QStringLiteral("Söker utan Enter"));
-    ListBoxLivs = named(new QListWidget(this), "ListBoxLivs");
+    ListBoxLivs = named(new QListView(this), "ListBoxLivs");
+    m_foodModel = new FoodListModel(this);
+    ListBoxLivs->setModel(m_foodModel);
+    ListBoxLivs->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListBoxLivs->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBoxLivs->setDragEnabled(true);
+    ListBoxLivs->setDragDropMode(QAbstractItemView::DragOnly);
     ListBoxLivs->setDefaultDropAction(Qt::CopyAction);
     ListBoxLivs->setContextMenuPolicy(Qt::CustomContextMenu);
     ListBoxLivs->setUniformItemSizes(true);
@@ -118,8 +124,7 @@ void FoodPickerPanel::createControls() {
 void FoodPickerPanel::connectControls() {
     // Adding a food.
     connect(Button3, &QPushButton::clicked, this, [this] { chooseCurrent(0, false); });
-    connect(ListBoxLivs, &QListWidget::itemDoubleClicked, this,
-            [this] { chooseCurrent(0, false); });
+    connect(ListBoxLivs, &QListView::doubleClicked, this, [this] { chooseCurrent(0, false); });
     EventHook::install(ListBoxLivs, [this](QObject*, QEvent* e) {
         if (e->type() != QEvent::KeyPress)
             return false;
@@ -158,12 +163,12 @@ void FoodPickerPanel::connectControls() {
         if (!PopupCode.isEmpty())
             Q_EMIT foodPer100gWanted(PopupCode);
     });
-    connect(ListBoxLivs, &QListWidget::itemClicked, this, &FoodPickerPanel::foodListClicked);
+    connect(ListBoxLivs, &QListView::clicked, this, &FoodPickerPanel::foodListClicked);
     connect(illfavoriter1, &QAction::triggered, this, &FoodPickerPanel::illfavoriter1Click);
     connect(Artikelnswww1, &QAction::triggered, this, &FoodPickerPanel::Artikelnswww1Click);
     connect(tabort, &QAction::triggered, this, &FoodPickerPanel::tabortClick);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &FoodPickerPanel::PopupMenu1Popup);
-    connect(ListBoxLivs, &QListWidget::customContextMenuRequested, this,
+    connect(ListBoxLivs, &QListView::customContextMenuRequested, this,
             &FoodPickerPanel::ListBoxLivsContextPopup);
 }
 
@@ -177,10 +182,24 @@ void FoodPickerPanel::fillBrands() {
     ComboBoxDabas->addItems(m_state.catalogue.brandList);
 }
 
-void FoodPickerPanel::showFoodList(const FoodList& list) {
-    m_foodList = list;
-    ListBoxLivs->clear();
-    ListBoxLivs->addItems(list.lines);
+void FoodPickerPanel::showFoodList(FoodList list) {
+    m_foodModel->setFoodList(std::move(list));
+}
+
+const FoodList& FoodPickerPanel::foodList() const {
+    return m_foodModel->foodList();
+}
+
+int FoodPickerPanel::currentRow() const {
+    return ListBoxLivs->currentIndex().row();
+}
+
+void FoodPickerPanel::setCurrentRow(int row) {
+    ListBoxLivs->setCurrentIndex(m_foodModel->index(row));
+}
+
+int FoodPickerPanel::lineCount() const {
+    return m_foodModel->rowCount();
 }
 
 void FoodPickerPanel::clearFoodList() {
@@ -190,15 +209,15 @@ void FoodPickerPanel::clearFoodList() {
 void FoodPickerPanel::FilterByGroup(const QString& group) {
     FoodList list;
     if (FoodSearch::FilterByGroup(m_state.catalogue, group, &list))
-        showFoodList(list);
+        showFoodList(std::move(list));
 }
 
 void FoodPickerPanel::ComboBoxSLVgruppChange(int index) {
     ComboBoxFabrikant->setCurrentIndex(0);
     Edit1->clear();
     FilterByGroup(ComboBoxSLVgrupp->itemText(index));
-    if (ListBoxLivs->count() > 0)
-        ListBoxLivs->setCurrentRow(0);
+    if (lineCount() > 0)
+        setCurrentRow(0);
     ListBoxLivs->setFocus();
 }
 
@@ -213,10 +232,10 @@ void FoodPickerPanel::focusSearch() {
 }
 
 void FoodPickerPanel::chooseCurrent(int row, bool insert) {
-    const int i = ListBoxLivs->currentRow();
-    if (i < 0 || i >= m_foodList.size())
+    const int i = currentRow();
+    if (i < 0 || i >= foodList().size())
         return;
-    Q_EMIT foodChosen(m_foodList.lines.at(i), m_foodList.companions.at(i), row, insert);
+    Q_EMIT foodChosen(foodList().lines.at(i), foodList().companion(i), row, insert);
 }
 
 int FoodPickerPanel::BuildFoodList(const QString& text) {
@@ -228,21 +247,21 @@ int FoodPickerPanel::BuildFoodList(const QString& text) {
     if (hits < 0)
         return 0;
     ListShows = QStringLiteral("namn");
-    showFoodList(list);
+    showFoodList(std::move(list));
     return hits;
 }
 
 void FoodPickerPanel::selectFirstFoodLine() {
-    if (ListBoxLivs->count() == 0)
+    if (lineCount() == 0)
         return;
     // The first line that is a food, so that Enter adds it rather than a heading.
-    for (int i = 0; i < m_foodList.size(); ++i) {
-        if (!FoodSearch::codeOfCompanion(m_foodList.companions.at(i)).isEmpty()) {
-            ListBoxLivs->setCurrentRow(i);
+    for (int i = 0; i < foodList().size(); ++i) {
+        if (!FoodSearch::codeOfCompanion(foodList().companion(i)).isEmpty()) {
+            setCurrentRow(i);
             return;
         }
     }
-    ListBoxLivs->setCurrentRow(0);
+    setCurrentRow(0);
 }
 
 void FoodPickerPanel::Timer1Timer() {
@@ -309,7 +328,7 @@ void FoodPickerPanel::FilterByManufacturer(const QString& fragment) {
     FoodList list;
     if (FoodSearch::FilterByManufacturer(m_state.catalogue, fragment, &list)) {
         ListShows = QStringLiteral("fabrikant");
-        showFoodList(list);
+        showFoodList(std::move(list));
     }
 }
 
@@ -317,8 +336,8 @@ void FoodPickerPanel::ComboBoxFabrikantChange(int index) {
     ComboBoxDabas->setCurrentIndex(0);
     ComboBoxSLVgrupp->setCurrentIndex(0);
     FilterByManufacturer(ComboBoxFabrikant->itemData(index).toString());
-    if (ListBoxLivs->count() > 0)
-        ListBoxLivs->setCurrentRow(0);
+    if (lineCount() > 0)
+        setCurrentRow(0);
     ListBoxLivs->setFocus();
 }
 
@@ -354,11 +373,11 @@ void FoodPickerPanel::ComboBoxDabasChange(int index) {
 
 void FoodPickerPanel::showPickList(const PickList& list) {
     FoodList shown;
-    shown.lines = list.names();
-    shown.companions = list.companions();
-    showFoodList(shown);
-    if (ListBoxLivs->count() > 0)
-        ListBoxLivs->setCurrentRow(0);
+    for (int i = 0; i < list.names().size(); ++i)
+        shown.add(list.names().at(i), list.companions().value(i));
+    showFoodList(std::move(shown));
+    if (lineCount() > 0)
+        setCurrentRow(0);
     ListBoxLivs->setFocus();
 }
 
@@ -375,8 +394,8 @@ void FoodPickerPanel::ListBoxLivsContextPopup(const QPoint& pos) {
     const QModelIndex index = ListBoxLivs->indexAt(pos);
     PopupIndex = index.isValid() ? index.row() : -1;
     PopupCode.clear();
-    if (PopupIndex >= 0 && PopupIndex < m_foodList.size())
-        PopupCode = FoodSearch::codeOfCompanion(m_foodList.companions.at(PopupIndex));
+    if (PopupIndex >= 0 && PopupIndex < foodList().size())
+        PopupCode = FoodSearch::codeOfCompanion(foodList().companion(PopupIndex));
     PopupMenu1->popup(ListBoxLivs->viewport()->mapToGlobal(pos));
 }
 
@@ -385,9 +404,9 @@ void FoodPickerPanel::PopupMenu1Popup() {
 }
 
 void FoodPickerPanel::illfavoriter1Click() {
-    if (PopupIndex < 0 || PopupIndex >= m_foodList.size() || PopupCode.isEmpty())
+    if (PopupIndex < 0 || PopupIndex >= foodList().size() || PopupCode.isEmpty())
         return;
-    m_state.Favourites.add(m_foodList.lines.at(PopupIndex), m_foodList.companions.at(PopupIndex));
+    m_state.Favourites.add(foodList().lines.at(PopupIndex), foodList().companion(PopupIndex));
 }
 
 void FoodPickerPanel::Artikelnswww1Click() {

@@ -10,7 +10,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 class QTimer;
@@ -18,6 +18,7 @@ class QTimer;
 namespace vexamat {
 
 struct AppState;
+class FoodListModel;
 class Dialogs;
 class PickList;
 
@@ -53,7 +54,7 @@ public:
     void loadPickLists();
     void writeFavourites();
 
-    const FoodList& foodList() const { return m_foodList; }
+    const FoodList& foodList() const;
     // What the list shows: "senaste", "namn", "fabrikant" or "favorit".
     const QString& listShows() const { return ListShows; }
     const QString& lastSearch() const { return LastSearch; }
@@ -74,7 +75,10 @@ Q_SIGNALS:
 private:
     void createControls();
     void connectControls();
-    void showFoodList(const FoodList& list);
+    void showFoodList(FoodList list);
+    int currentRow() const;
+    void setCurrentRow(int row);
+    int lineCount() const;
     int BuildFoodList(const QString& text);
     void selectFirstFoodLine();
     void Edit1Enter();
@@ -96,7 +100,6 @@ private:
     AppState& m_state;
     Dialogs& m_dialogs;
     CodeHandler m_codeHandler;
-    FoodList m_foodList;
     QString ListShows = QStringLiteral("senaste");
     QString LastSearch;
     int PopupIndex = -1;
@@ -105,7 +108,8 @@ private:
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button3 = nullptr;
     QComboBox* ComboBoxSLVgrupp = nullptr;
-    QListWidget* ListBoxLivs = nullptr;
+    QListView* ListBoxLivs = nullptr;
+    FoodListModel* m_foodModel = nullptr;
     QCheckBox* CheckBoxDabas = nullptr;
     QCheckBox* CheckBoxSnabbSok = nullptr;
     QComboBox* ComboBoxDabas = nullptr;

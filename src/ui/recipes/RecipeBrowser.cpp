@@ -116,9 +116,9 @@ void RecipeBrowser::Button1Click() {
     const int row = DBISAMDBGridRecept->currentRow();
     if (row < 0 || row >= m_recipes.size())
         return;
-    const std::vector<FoodRecord>& index = m_kind == RecipeRegister::Kind::Own
-                                               ? m_state.catalogue.OwnRecipes
-                                               : m_state.catalogue.GeneralRecipes;
+    const FoodSection& index = m_kind == RecipeRegister::Kind::Own
+                                   ? m_state.catalogue.OwnRecipes
+                                   : m_state.catalogue.GeneralRecipes;
     const QString code = RecipeIndex::codeOfTitle(index, m_recipes[row].rubrik);
     if (!code.isEmpty() && m_windows.updates)
         m_windows.updates->fetchRecipe(code);

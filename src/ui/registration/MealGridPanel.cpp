@@ -187,7 +187,7 @@ void MealGridPanel::installGridHooks() {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* drag = static_cast<QDragMoveEvent*>(e);
-            const bool fromList = qobject_cast<QListWidget*>(drag->source()) ||
+            const bool fromList = qobject_cast<QListView*>(drag->source()) ||
                                   qobject_cast<QTableWidget*>(drag->source()) ||
                                   drag->mimeData()->hasFormat(
                                       QStringLiteral("application/x-qabstractitemmodeldatalist"));

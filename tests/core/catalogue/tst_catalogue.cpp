@@ -120,8 +120,8 @@ private Q_SLOTS:
         FoodList list;
         QVERIFY(FoodSearch::FilterByGroup(m_catalogue, QStringLiteral("frukt"), &list));
         QCOMPARE(list.lines, (QStringList{QStringLiteral("Apelsin"), QStringLiteral("Banan")}));
-        QCOMPARE(list.companions.first(), QStringLiteral("Apelsin{8_102}180@st"));
-        QCOMPARE(FoodSearch::codeOfCompanion(list.companions.first()), QStringLiteral("8_102"));
+        QCOMPARE(list.companion(0), QStringLiteral("Apelsin{8_102}180@st"));
+        QCOMPARE(FoodSearch::codeOfCompanion(list.companion(0)), QStringLiteral("8_102"));
         QVERIFY(
             FoodSearch::FilterByGroup(m_catalogue, QStringLiteral(" Livsmedelsgrupper"), &list));
         QCOMPARE(list.size(), 0);

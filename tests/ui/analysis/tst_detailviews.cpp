@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPieSeries>
@@ -219,10 +220,11 @@ private Q_SLOTS:
     // Right-clicks a food of the food list and chooses "Visa näringen per 100g".
     void lookUp(const QString& search, const QString& name) {
         searchFoods(form(), search);
-        auto* foods = child<QListWidget>(form(), QStringLiteral("ListBoxLivs"));
-        const QList<QListWidgetItem*> items = foods->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(name));
-        rightClickForMenu(foods->viewport(), foods->visualItemRect(items.first()).center());
+        auto* foods = child<QListView>(form(), QStringLiteral("ListBoxLivs"));
+        const int line = findLine(foods, name);
+        QVERIFY2(line >= 0, qPrintable(name));
+        rightClickForMenu(foods->viewport(),
+                          foods->visualRect(foods->model()->index(line, 0)).center());
         QTRY_VERIFY(child<QMenu>(form(), QStringLiteral("PopupMenu1"))->isVisible());
         triggerAction(form(), QStringLiteral("Visanringenper100g1"));
     }
@@ -288,7 +290,7 @@ private Q_SLOTS:
         if (closeByItself)
             clickButton(w, QStringLiteral("CheckBoxStayOnTop"));
         if (inTheFoodList)
-            clickCell(child<QListWidget>(form(), QStringLiteral("ListBoxLivs")), 0);
+            clickCell(child<QListView>(form(), QStringLiteral("ListBoxLivs")), 0);
         else
             QTest::mouseClick(form(), Qt::LeftButton, {}, QPoint(2, form()->height() - 2));
         QCOMPARE(w->isVisible(), !closeByItself);

@@ -12,6 +12,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QListView>
 #include <QListWidget>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -78,11 +79,11 @@ private Q_SLOTS:
 
     void onlyRawMaterialsMarksTheButtonAndLimitsTheSearch() {
         auto* button = child<QPushButton>(form(), QStringLiteral("ButtonLivsGrupper"));
-        auto* list = child<QListWidget>(form(), QStringLiteral("ListBoxLivs"));
+        auto* list = child<QListView>(form(), QStringLiteral("ListBoxLivs"));
         const auto lines = [list] {
             QStringList texts;
-            for (int i = 0; i < list->count(); ++i)
-                texts << list->item(i)->text();
+            for (int i = 0; i < lineCount(list); ++i)
+                texts << lineText(list, i);
             return texts;
         };
         searchFoods(form(), QStringLiteral("mjölk"));

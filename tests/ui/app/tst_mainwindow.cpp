@@ -11,7 +11,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -44,7 +44,7 @@ bool gridIsEmpty(QTableWidget* grid) {
 
 // The main window's food list as data: the one look at the window's internals here.
 QStringList shownCompanions(TForm1* form) {
-    return form->foodPicker().foodList().companions;
+    return form->foodPicker().foodList().companions();
 }
 
 MealRow someFood() {
@@ -93,8 +93,8 @@ private Q_SLOTS:
         QVERIFY(!f.state->StartingUp);
         QVERIFY(f.state->catalogue.DabasLoaded);
         // The food list shows the fruits of the main table and nothing else.
-        auto* list = child<QListWidget>(form, QStringLiteral("ListBoxLivs"));
-        QVERIFY(list->count() > 5);
+        auto* list = child<QListView>(form, QStringLiteral("ListBoxLivs"));
+        QVERIFY(lineCount(list) > 5);
         for (const QString& companion : shownCompanions(form)) {
             const QString kod = companion.section('{', 1).section('}', 0, 0);
             QVERIFY2(kod.startsWith(QStringLiteral("8_")), qPrintable(companion));

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -87,7 +88,7 @@ private Q_SLOTS:
 private:
     TForm1* form() { return m_fx->form(); }
     QTableWidget* grid() { return child<QTableWidget>(form(), QStringLiteral("StringGridMaltid")); }
-    QListWidget* list() { return child<QListWidget>(form(), QStringLiteral("ListBoxLivs")); }
+    QListView* list() { return child<QListView>(form(), QStringLiteral("ListBoxLivs")); }
     QLineEdit* searchBox() { return child<QLineEdit>(form(), QStringLiteral("Edit1")); }
     QTimer* searchTimer() { return child<QTimer>(form(), QStringLiteral("Timer1")); }
     QListWidget* units() { return child<QListWidget>(form(), QStringLiteral("ListBoxVikter")); }
@@ -103,9 +104,9 @@ private:
     // Searches and double-clicks the first line that is the named food.
     void addFood(const QString& text, const QString& name) {
         search(text);
-        const QList<QListWidgetItem*> items = list()->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(name));
-        doubleClickCell(list(), list()->row(items.first()));
+        const int line = findLine(list(), name);
+        QVERIFY2(line >= 0, qPrintable(name));
+        doubleClickCell(list(), line);
     }
     QLineEdit* openEditor(int tableRow, int column, const QString& firstKey) {
         clickCell(grid(), tableRow, column);
@@ -117,8 +118,9 @@ private:
     }
     // Right-clicks the food list's line and so opens its popup menu.
     void openFoodMenu(int line) {
-        list()->scrollToItem(list()->item(line));
-        rightClickForMenu(list()->viewport(), list()->visualItemRect(list()->item(line)).center());
+        const QModelIndex index = list()->model()->index(line, 0);
+        list()->scrollTo(index);
+        rightClickForMenu(list()->viewport(), list()->visualRect(index).center());
         QVERIFY(child<QMenu>(form(), QStringLiteral("PopupMenu1"))->isVisible());
     }
 
@@ -140,7 +142,7 @@ void TestMealGrid::cleanup() {
 
 void TestMealGrid::quickSearchAndDoubleClick() {
     search(QStringLiteral("mjölk"));
-    QCOMPARE(list()->item(0)->text(), QStringLiteral("Mjölk fett 3%"));
+    QCOMPARE(lineText(list(), 0), QStringLiteral("Mjölk fett 3%"));
     QCOMPARE(listShows(form()), QStringLiteral("namn"));
     addFood(QStringLiteral("mjölk"), QStringLiteral("Mjölk fett 3%"));
     QCOMPARE(row(1).kod, QStringLiteral("1_101"));
@@ -161,15 +163,15 @@ void TestMealGrid::oneSearchPerBurstOfTyping() {
     searchBox()->clear();
     typeText(searchBox(), QStringLiteral("gr"));
     QVERIFY(searchTimer()->isActive());
-    const int before = list()->count();
+    const int before = lineCount(list());
     QTest::qWait(200);
     typeText(searchBox(), QStringLiteral("ö"));
-    QCOMPARE(list()->count(), before); // not searched yet
+    QCOMPARE(lineCount(list()), before); // not searched yet
     QTRY_VERIFY(!searchTimer()->isActive());
     // The search ran once, on the text present when it fired.
-    QVERIFY(list()->item(list()->count() - 1)->text() != QStringLiteral("Ingen träff på  GR"));
-    for (int i = 0; i < list()->count(); ++i) {
-        const QString line = list()->item(i)->text();
+    QVERIFY(lineText(list(), lineCount(list()) - 1) != QStringLiteral("Ingen träff på  GR"));
+    for (int i = 0; i < lineCount(list()); ++i) {
+        const QString line = lineText(list(), i);
         QVERIFY2(line.startsWith(QLatin1String("    ")) ||
                      line.toUpper().contains(QStringLiteral("GRÖ")),
                  qPrintable(line));
@@ -336,7 +338,7 @@ void TestMealGrid::dropInsertsAtTheRow() {
         names << grid()->item(tr, 0)->text();
     QCOMPARE(names, (QStringList{"Mjölk fett 3%", "Vispgrädde fett 40%", "Filmjölk fett 3%",
                                  "Yoghurt naturell fett 3%", "Fruktyoghurt fett 2%", ""}));
-    QCOMPARE(list()->count() > 0, true); // the food stays in the list
+    QCOMPARE(lineCount(list()) > 0, true); // the food stays in the list
 }
 
 void TestMealGrid::mealsAndDays() {
@@ -364,20 +366,20 @@ void TestMealGrid::mealTypePickList() {
     search(QStringLiteral("ägg"));
     clickButton(form(), mealButton(0));
     QCOMPARE(m_fx->state->CurrentMeal, 0);
-    QVERIFY(list()->item(0)->text() != QStringLiteral("Filmjölk fett 3%"));
+    QVERIFY(lineText(list(), 0) != QStringLiteral("Filmjölk fett 3%"));
     // Breakfast shown: the button lists the foods used at breakfast.
     clickButton(form(), mealButton(0));
-    QCOMPARE(list()->count(), 2);
-    QCOMPARE(list()->item(0)->text(), QStringLiteral("Filmjölk fett 3%"));
-    QCOMPARE(list()->currentRow(), 0);
+    QCOMPARE(lineCount(list()), 2);
+    QCOMPARE(lineText(list(), 0), QStringLiteral("Filmjölk fett 3%"));
+    QCOMPARE(list()->currentIndex().row(), 0);
     QTest::keyClick(list(), Qt::Key_Return);
     QCOMPARE(row(3).kod, QStringLiteral("1_104"));
 }
 
 void TestMealGrid::headingLineAddsNothing() {
     search(QStringLiteral("qqq"));
-    QCOMPARE(list()->item(list()->count() - 1)->text(), QStringLiteral("Ingen träff på  QQQ"));
-    for (int i = 0; i < list()->count(); ++i) {
+    QCOMPARE(lineText(list(), lineCount(list()) - 1), QStringLiteral("Ingen träff på  QQQ"));
+    for (int i = 0; i < lineCount(list()); ++i) {
         clickCell(list(), i);
         clickButton(form(), QStringLiteral("Button3"));
     }
@@ -421,7 +423,7 @@ void TestMealGrid::searchByName() {
              QStringLiteral("Skriv ett ord att söka på (t.ex. soppa)|Sökord+ENTER"));
     QTest::keySequence(form(), QKeySequence(Qt::CTRL | Qt::Key_S));
     QCOMPARE(lastSearch(form()), QStringLiteral("yoghurt"));
-    QCOMPARE(list()->currentItem()->text(), QStringLiteral("Yoghurt naturell fett 3%"));
+    QCOMPARE(list()->currentIndex().data().toString(), QStringLiteral("Yoghurt naturell fett 3%"));
 }
 
 void TestMealGrid::favouritesWrittenOnExit() {
@@ -436,7 +438,7 @@ void TestMealGrid::favouritesWrittenOnExit() {
     triggerHiddenAction(form(), QStringLiteral("illfavoriter1"));
     pressHiddenButton(form(), QStringLiteral("ButtonFavoriter"));
     QCOMPARE(listShows(form()), QStringLiteral("favorit"));
-    QCOMPARE(list()->count(), 1);
+    QCOMPARE(lineCount(list()), 1);
     form()->show(); // a second run, as the user would start it again
     form()->close();
     QFile file(path);
@@ -446,7 +448,7 @@ void TestMealGrid::favouritesWrittenOnExit() {
     openFoodMenu(0);
     QVERIFY(child<QAction>(form(), QStringLiteral("tabort"))->isVisible());
     triggerAction(form(), QStringLiteral("tabort"));
-    QCOMPARE(list()->count(), 0);
+    QCOMPARE(lineCount(list()), 0);
     // A favourites file that cannot be written does not keep the program open.
     m_fx->state->Favourites.add(QStringLiteral("Bröd"), QStringLiteral("Bröd{3_1}30@skiva"));
     m_fx->state->ProgramDir = m_fx->data.filePath(QStringLiteral("saknas/mapp"));
@@ -477,10 +479,9 @@ void TestMealGrid::articleLinkOfADabasFood() {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     m_fx->state->DabasHost = QStringLiteral("https://dabas.example");
     search(QStringLiteral("fruktyoghurt jord"));
-    const QList<QListWidgetItem*> items =
-        list()->findItems(QStringLiteral("Fruktyoghurt jordgubb /Demomejeriet"), Qt::MatchExactly);
-    QVERIFY(!items.isEmpty());
-    openFoodMenu(list()->row(items.first()));
+    const int line = findLine(list(), QStringLiteral("Fruktyoghurt jordgubb /Demomejeriet"));
+    QVERIFY(line >= 0);
+    openFoodMenu(line);
     triggerAction(form(), QStringLiteral("Artikelnswww1"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.urls,

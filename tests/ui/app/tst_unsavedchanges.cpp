@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -36,7 +37,7 @@ private Q_SLOTS:
 private:
     TForm1* form() { return m_fx->form(); }
     QTableWidget* grid() { return child<QTableWidget>(form(), QStringLiteral("StringGridMaltid")); }
-    QListWidget* foods() { return child<QListWidget>(form(), QStringLiteral("ListBoxLivs")); }
+    QListView* foods() { return child<QListView>(form(), QStringLiteral("ListBoxLivs")); }
     QLineEdit* searchBox() { return child<QLineEdit>(form(), QStringLiteral("Edit1")); }
     void saveAs(const QString& path) {
         m_fx->dialogs.queueFileName(path);
@@ -131,10 +132,7 @@ void TestUnsavedChanges::everyEditAsksBeforeClosing() {
         QTest::keyClick(searchBox(), Qt::Key_Return);
     } else if (edit == QStringLiteral("släpp på rad")) {
         searchFoods(form(), QStringLiteral("kaffe"));
-        clickCell(
-            foods(),
-            int(foods()->row(
-                foods()->findItems(QStringLiteral("Kaffe bryggt"), Qt::MatchExactly).first())));
+        clickCell(foods(), findLine(foods(), QStringLiteral("Kaffe bryggt")));
         // A drag from the food list dropped onto row 1 of the grid.
         QMimeData* mime = foods()->model()->mimeData({foods()->currentIndex()});
         const QPoint at = grid()->visualRect(grid()->model()->index(0, 0)).center();

@@ -9,7 +9,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -70,19 +70,18 @@ private Q_SLOTS:
                  QStringLiteral("Korv och sill upplagd i egna receptregistret."));
         QCOMPARE(kodgramOf("recept", "Korv och sill"),
                  QStringLiteral("2_126!300/300@port;3_105!40/40@port;0!0/0@port;"));
-        QCOMPARE(child<QListWidget>(form(), QStringLiteral("ListBoxLivs"))->count(), 0);
+        QCOMPARE(lineCount(child<QListView>(form(), QStringLiteral("ListBoxLivs"))), 0);
 
         // Found at once under its heading, and fetched into lunch as one step.
         selectMeal("SpeedButton2");
         searchFoods(form(), QStringLiteral("korv och"));
-        auto* foods = child<QListWidget>(form(), QStringLiteral("ListBoxLivs"));
-        const QList<QListWidgetItem*> heading =
-            foods->findItems(QStringLiteral("--- EGNA RECEPT ---"), Qt::MatchEndsWith);
-        QCOMPARE(heading.size(), 1);
-        QCOMPARE(foods->item(foods->row(heading.first()) + 1)->text(),
-                 QStringLiteral("Korv och sill"));
+        auto* foods = child<QListView>(form(), QStringLiteral("ListBoxLivs"));
+        const int heading =
+            findLine(foods, QStringLiteral("--- EGNA RECEPT ---"), Qt::MatchEndsWith);
+        QVERIFY(heading >= 0);
+        QCOMPARE(lineText(foods, heading + 1), QStringLiteral("Korv och sill"));
         recept()->hide();
-        doubleClickCell(foods, foods->row(heading.first()) + 1);
+        doubleClickCell(foods, heading + 1);
         QCOMPARE(row(1, 1).livsmedel, QStringLiteral("Korv stroganoff"));
         QCOMPARE(row(1, 1).gram, 300.0f);
         QCOMPARE(row(1, 2).livsmedel, QStringLiteral("Sill inlagd"));
@@ -126,8 +125,7 @@ private Q_SLOTS:
         QCOMPARE(kodgramOf("recept2", title), QStringLiteral("(saknas)"));
         QVERIFY(!recept()->isVisible());
         searchFoods(form(), QStringLiteral("havregrynsgröt med"));
-        auto* foods = child<QListWidget>(form(), QStringLiteral("ListBoxLivs"));
-        QVERIFY(foods->findItems(title, Qt::MatchExactly).isEmpty());
+        QCOMPARE(findLine(child<QListView>(form(), QStringLiteral("ListBoxLivs")), title), -1);
     }
 
     void divideTheMeal() {
