@@ -26,7 +26,10 @@ void printUsage() {
            "          [--per-portion] [--count N] [--data DIR]\n"
            "                                   livsmedlen rikast på ett näringsämne\n"
            "  norm FIL [--data DIR] [--json]   normen som en sparad normfil ger (.pers, .enorm,\n"
-           "                                   .harris, .akt, .kropp, .ketogen)\n";
+           "                                   .harris, .akt, .kropp, .ketogen)\n"
+           "  survey-summary PROJEKT.skv [--out FIL.skv] [--data DIR]\n"
+           "                                   sammanställer en kostundersökning per måltid,\n"
+           "                                   dag och person\n";
 }
 
 } // namespace
@@ -48,6 +51,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
         {QStringLiteral("toplist"), runTopList},
         {QStringLiteral("norm"), runNorm},
+        {QStringLiteral("survey-summary"), runSurveySummary},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);
