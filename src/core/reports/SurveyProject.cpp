@@ -28,7 +28,7 @@ QString padded(const QString& text) {
 
 SurveyProject::SurveyProject() : m_rows(kRows) {
     for (int r = 1; r < kRows; ++r)
-        m_rows[std::size_t(r)] = QStringList{QString::number(r)};
+        setNumber(r, QString::number(r));
     for (int c = 1; c <= kCodeColumn; ++c)
         setCell(0, c, QString::fromUtf8(kTitles[c]));
     for (int i = 0; i < kUnitPairs * 2; ++i)
@@ -55,25 +55,56 @@ void SurveyProject::setNutrients(const NutrientSelection& selection, const Nutri
 }
 
 QString SurveyProject::cell(int row, int column) const {
-    if (row < 0 || row >= kRows)
+    return cellView(row, column).toString();
+}
+
+QStringView SurveyProject::cellView(int row, int column) const {
+    if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
         return {};
-    return m_rows[std::size_t(row)].value(column);
+    const Row& r = m_rows[std::size_t(row)];
+    return QStringView(r.text).mid(r.start[column], r.start[column + 1] - r.start[column]);
+}
+
+void SurveyProject::setRow(int row, const QList<QStringView>& cells) {
+    if (row < 0 || row >= kRows)
+        return;
+    Row& r = m_rows[std::size_t(row)];
+    qsizetype size = 0;
+    for (qsizetype c = 0; c < cells.size() && c < kColumns; ++c)
+        size += cells[c].size();
+    r.text.clear();
+    r.text.reserve(size);
+    for (int c = 0; c < kColumns; ++c) {
+        r.start[c] = quint32(r.text.size());
+        if (c < cells.size())
+            r.text += cells[c];
+    }
+    r.start[kColumns] = quint32(r.text.size());
 }
 
 void SurveyProject::setCell(int row, int column, const QString& text) {
     if (row < 0 || row >= kRows || column < 0 || column >= kColumns)
         return;
-    QStringList& cells = m_rows[std::size_t(row)];
-    if (column >= cells.size()) {
-        if (text.isEmpty())
-            return;
-        cells.resize(column + 1);
-    }
-    cells[column] = text;
+    Row& r = m_rows[std::size_t(row)];
+    const quint32 from = r.start[column];
+    const quint32 length = r.start[column + 1] - from;
+    if (length == 0 && text.isEmpty())
+        return;
+    r.text.replace(from, length, text);
+    const qint64 delta = qint64(text.size()) - qint64(length);
+    for (int c = column + 1; c <= kColumns; ++c)
+        r.start[c] = quint32(qint64(r.start[c]) + delta);
+}
+
+void SurveyProject::setNumber(int row, const QString& number) {
+    Row& r = m_rows[std::size_t(row)];
+    r.text = number;
+    r.start.fill(quint32(number.size()));
+    r.start[0] = 0;
 }
 
 bool SurveyProject::isUsed(int row) const {
-    return !cell(row, kNameColumn).isEmpty();
+    return !cellView(row, kNameColumn).isEmpty();
 }
 
 int SurveyProject::firstFreeRow() const {
@@ -137,18 +168,16 @@ void SurveyProject::recomputeRow(int row, const NutrientNames& names) {
 void SurveyProject::clearRow(int row) {
     if (row < 0 || row >= kRows)
         return;
-    QStringList& cells = m_rows[std::size_t(row)];
-    const QString number = cells.value(0);
-    cells = QStringList{number};
+    setNumber(row, cell(row, 0));
 }
 
 void SurveyProject::deleteRow(int row) {
     if (row < 1 || row >= kRows)
         return;
     for (int r = row; r < kRows - 1; ++r) {
-        QStringList below = m_rows[std::size_t(r + 1)];
-        below[0] = m_rows[std::size_t(r)].value(0);
-        m_rows[std::size_t(r)] = below;
+        const QString number = cell(r, 0);
+        m_rows[std::size_t(r)] = m_rows[std::size_t(r + 1)];
+        setCell(r, 0, number);
     }
     clearRow(kRows - 1);
 }
@@ -157,9 +186,9 @@ void SurveyProject::insertEmptyRow(int row) {
     if (row < 1 || row >= kRows)
         return;
     for (int r = kRows - 1; r > row; --r) {
-        QStringList above = m_rows[std::size_t(r - 1)];
-        above[0] = m_rows[std::size_t(r)].value(0);
-        m_rows[std::size_t(r)] = above;
+        const QString number = cell(r, 0);
+        m_rows[std::size_t(r)] = m_rows[std::size_t(r - 1)];
+        setCell(r, 0, number);
     }
     clearRow(row);
 }

@@ -3,7 +3,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
+#include <array>
 #include <vector>
 
 namespace vexamat {
@@ -48,7 +50,11 @@ public:
     int per100Column(int k) const { return kFirstPer100Column + k; }
 
     QString cell(int row, int column) const;
+    // The cell without a copy, valid until the row changes.
+    QStringView cellView(int row, int column) const;
     void setCell(int row, int column, const QString& text);
+    // All cells of a row at once, from column 0 on (at most kColumns; missing ones empty).
+    void setRow(int row, const QList<QStringView>& cells);
     // A row holds a food when its name cell is not empty.
     bool isUsed(int row) const;
     // The first row from 1 on that holds no food; -1 when the grid is full.
@@ -85,7 +91,15 @@ public:
     bool SurveyChanged = false;
 
 private:
-    std::vector<QStringList> m_rows;
+    // A row's cells one after another in one text, cell c from start[c] to start[c + 1]: a
+    // full grid is read with one allocation a row rather than one a cell.
+    struct Row {
+        QString text;
+        std::array<quint32, kColumns + 1> start{};
+    };
+    void setNumber(int row, const QString& number);
+
+    std::vector<Row> m_rows;
     QList<int> m_nutrients;
     QList<int> m_leftOut;
 };

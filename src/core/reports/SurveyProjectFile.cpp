@@ -4,9 +4,10 @@
 #include "core/catalogue/NutrientNames.h"
 #include "core/registration/Conversions.h"
 #include "core/reports/SurveyProject.h"
-#include "core/text/NumberText.h"
+#include "core/text/DecimalText.h"
 #include "core/text/TextCodec.h"
 
+#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -25,6 +26,24 @@ QString tooManyRows(int rowsRead) {
                           "lästes, resten lästes inte.")
         .arg(SurveyProject::kRows - 1)
         .arg(rowsRead);
+}
+
+// The cells of a line, split at each ";", as many as the grid has columns; tooLong is set
+// when text follows past them.
+void splitCells(QStringView line, QList<QStringView>& cells, bool* tooLong) {
+    cells.clear();
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype end = line.indexOf(u';', from);
+        const QStringView part = line.mid(from, end < 0 ? line.size() - from : end - from);
+        if (cells.size() < SurveyProject::kColumns)
+            cells << part;
+        else if (!part.isEmpty())
+            *tooLong = true;
+        if (end < 0)
+            return;
+        from = end + 1;
+    }
 }
 
 QString keptRows(int rowsRead) {
@@ -78,31 +97,56 @@ int SurveyProjectFile::write(const SurveyProject& project, const QString& path, 
 }
 
 SurveyProjectFile::ReadResult SurveyProjectFile::read(const QString& path, SurveyProject& project) {
-    QStringList fileLines;
-    if (!TextCodec::readLines(path, &fileLines))
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
         return {false, 0, kReadError};
-    return readLines(fileLines, project);
+    // Lines as views into the one decoded text: a large project is read without copying
+    // each line.
+    const QString text = TextCodec::decode1252(file.readAll());
+    QList<QStringView> lines;
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).mid(from, end - from);
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        lines << line;
+        from = end + 1;
+    }
+    return readLineViews(lines, project);
 }
 
 SurveyProjectFile::ReadResult SurveyProjectFile::readLines(const QStringList& fileLines,
                                                            SurveyProject& project) {
+    QList<QStringView> lines;
+    lines.reserve(fileLines.size());
+    for (const QString& line : fileLines)
+        lines << line;
+    return readLineViews(lines, project);
+}
+
+SurveyProjectFile::ReadResult SurveyProjectFile::readLineViews(const QList<QStringView>& fileLines,
+                                                               SurveyProject& project) {
     ReadResult result;
     const QList<int>& nutrients = project.nutrients();
+    QList<QStringView> cells;
+    cells.reserve(SurveyProject::kColumns);
     for (qsizetype i = 0; i < fileLines.size(); ++i) {
         const int row = int(i);
         if (row >= SurveyProject::kRows) {
             result.error = tooManyRows(result.rowsRead);
             return result;
         }
-        const QStringList cells = fileLines[i].split(QLatin1Char(';'));
-        for (qsizetype c = SurveyProject::kColumns; c < cells.size(); ++c) {
-            if (!cells[c].isEmpty()) {
-                result.error = QStringLiteral("Rad %1 i filen har fler än %2 fält.")
-                                   .arg(row + 1)
-                                   .arg(SurveyProject::kColumns) +
-                               keptRows(result.rowsRead);
-                return result;
-            }
+        bool tooLong = false;
+        splitCells(fileLines[i], cells, &tooLong);
+        if (tooLong) {
+            result.error = QStringLiteral("Rad %1 i filen har fler än %2 fält.")
+                               .arg(row + 1)
+                               .arg(SurveyProject::kColumns) +
+                           keptRows(result.rowsRead);
+            return result;
         }
         if (row == 0) {
             // The titles must be those of the nutrients selected now, or every value
@@ -110,7 +154,7 @@ SurveyProjectFile::ReadResult SurveyProjectFile::readLines(const QStringList& fi
             for (int c = SurveyProject::kFirstValueColumn; c < SurveyProject::kFirstUnitColumn;
                  ++c) {
                 const QString expected = project.cell(0, c);
-                const QString got = cells.value(c);
+                const QString got = cells.value(c).toString();
                 if (got != expected && got != fileCell(expected)) {
                     result.error =
                         QStringLiteral("Projektet är sparat med andra näringsämnen än de som är "
@@ -126,19 +170,18 @@ SurveyProjectFile::ReadResult SurveyProjectFile::readLines(const QStringList& fi
         }
         for (qsizetype k = 0; k < nutrients.size(); ++k) {
             for (int c : {project.valueColumn(int(k)), project.per100Column(int(k))}) {
-                const QString text = cells.value(c);
-                if (NumberText::parse(text).kind == NumberText::Kind::Invalid) {
+                const QStringView text = cells.value(c);
+                if (!DecimalText::parse(text)) {
                     result.error = QStringLiteral("Rad %1 i filen: \"%2\" under \"%3\" är inget "
                                                   "tal.")
                                        .arg(row + 1)
-                                       .arg(text, project.cell(0, c)) +
+                                       .arg(text.toString(), project.cell(0, c)) +
                                    keptRows(result.rowsRead);
                     return result;
                 }
             }
         }
-        for (int c = 0; c < SurveyProject::kColumns; ++c)
-            project.setCell(row, c, cells.value(c));
+        project.setRow(row, cells);
         ++result.rowsRead;
     }
     result.ok = true;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace vexamat {
 
@@ -41,6 +42,9 @@ public:
     // A cell as the file holds it: leading blanks removed, a number's decimal point made a
     // comma, and the characters that would split a line or a cell made blanks and commas.
     static QString fileCell(const QString& text);
+
+private:
+    static ReadResult readLineViews(const QList<QStringView>& lines, SurveyProject& project);
 };
 
 } // namespace vexamat

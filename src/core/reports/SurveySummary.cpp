@@ -1,8 +1,8 @@
 #include "core/reports/SurveySummary.h"
 
-#include "core/registration/Conversions.h"
 #include "core/reports/SurveyProject.h"
 #include "core/reports/SurveyProjectFile.h"
+#include "core/text/DecimalText.h"
 #include "core/text/TextCodec.h"
 
 #include <algorithm>
@@ -39,7 +39,8 @@ QList<SurveySummary::Row> SurveySummary::build(const SurveyProject& project) {
         const QString D = project.cell(r, SurveyProject::kDayColumn);
         const QString M = project.cell(r, SurveyProject::kMealColumn);
         for (int k = 0; k < count; ++k)
-            x[std::size_t(k)] = double(TextToReal(project.cell(r, project.valueColumn(k))));
+            x[std::size_t(k)] =
+                double(DecimalText::toReal(project.cellView(r, project.valueColumn(k))));
 
         if (M != meal || I != id || D != day) {
             rows << Row{id, day, meal, mealSum};

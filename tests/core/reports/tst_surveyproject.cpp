@@ -1,9 +1,12 @@
 #include "core/AppState.h"
 #include "core/analysis/NutrientSelection.h"
 #include "core/catalogue/NutrientNames.h"
+#include "core/registration/Conversions.h"
 #include "core/reports/SurveyProject.h"
 #include "core/reports/SurveyProjectFile.h"
 #include "core/reports/SurveySummary.h"
+#include "core/text/DecimalText.h"
+#include "core/text/NumberText.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>
@@ -104,6 +107,8 @@ private Q_SLOTS:
     void unitLines();
     void rowOperations();
     void readWithNewSelection();
+    void numbersReadAsEverywhereElse_data();
+    void numbersReadAsEverywhereElse();
 };
 
 void TestSurveyProject::summary_data() {
@@ -497,6 +502,28 @@ void TestSurveyProject::readWithNewSelection() {
     QCOMPARE(project.cell(2, 6), QStringLiteral("Mat 2"));
     QCOMPARE(project.cell(2, 8), QString()); // a code livtab100 lacks: no values
     QCOMPARE(project.cell(2, 130), QString());
+}
+
+void TestSurveyProject::numbersReadAsEverywhereElse_data() {
+    QTest::addColumn<QString>("text");
+    for (const char* text :
+         {"",       "0",      "12",    "12.5",  "12,5", "  12,5", "12,5 ", " 8.8 ", "-3",
+          "+4",     "+-4",    "--4",   "1e-05", "1E3",  "1e",     "e5",    ".5",    "5.",
+          "1.2.3",  "1,2,3",  "1,2.3", "abc",   "12a",  "inf",    "nan",   "0x10",  "1e400",
+          "3.5e38", "3.4e38", "1 000", "+",     "-",    ",",      "."})
+        QTest::newRow(text[0] ? text : "empty") << QString::fromLatin1(text);
+}
+
+void TestSurveyProject::numbersReadAsEverywhereElse() {
+    QFETCH(QString, text);
+    QCOMPARE(DecimalText::toReal(text), TextToReal(text));
+    const NumberText::Parsed slow = NumberText::parse(text);
+    bool empty = false;
+    const std::optional<double> fast = DecimalText::parse(text, &empty);
+    QCOMPARE(fast.has_value(), slow.kind != NumberText::Kind::Invalid);
+    QCOMPARE(empty, slow.kind == NumberText::Kind::Empty);
+    if (fast)
+        QCOMPARE(*fast, slow.value);
 }
 
 QTEST_GUILESS_MAIN(TestSurveyProject)
