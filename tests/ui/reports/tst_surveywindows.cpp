@@ -3,6 +3,7 @@
 #include "core/text/TextCodec.h"
 #include "support/MainWindowFixture.h"
 #include "support/MealActions.h"
+#include "support/ScriptedDialogs.h"
 #include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
@@ -239,6 +240,59 @@ private Q_SLOTS:
         f->dialogs.queueFileName(QString());
         triggerAction(survey(), QStringLiteral("ny"));
         QCOMPARE(project().usedRowCount(), 1);
+    }
+
+    void summaryLongerThanItsGrid() {
+        // 600 persons of one row each: three summary rows each, 1,800 in all.
+        SurveyProject big;
+        big.setNutrients(state().selection, state().names);
+        for (int r = 1; r <= 600; ++r) {
+            big.setCell(r, SurveyProject::kIdColumn, QStringLiteral("P%1").arg(r));
+            big.setCell(r, SurveyProject::kNameColumn, QStringLiteral("Mat"));
+            big.setCell(r, SurveyProject::kFirstValueColumn, QStringLiteral("10"));
+        }
+        TFormForsk2* summary = windows().FormForsk2;
+        summary->show();
+        summary->showSummary(big);
+        QCOMPARE(summary->rows().size(), 1800);
+        const QAbstractItemModel* model =
+            child<QTableView>(summary, QStringLiteral("Grid1"))->model();
+        QCOMPARE(model->rowCount(), 1499);
+        QCOMPARE(model->index(1498, 0).data().toString(), QStringLiteral("P500"));
+        auto* note = child<QLabel>(summary, QStringLiteral("LabelUtelamnat"));
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("Sammanställningen har 1800 rader men bara de första "
+                                              "1499 får plats här. Till Excel skriver alla 1800."));
+        QTemporaryDir dir;
+        f->dialogs.queueFileName(dir.filePath(QStringLiteral("alla.skv")));
+        clickButton(summary, QStringLiteral("Button1"));
+        QCOMPARE(f->dialogs.messages.last(), QStringLiteral("1800 rader sparade."));
+
+        summary->showSummary(project());
+        QVERIFY(!note->isVisible());
+    }
+
+    void moreNutrientsThanTheGridHolds() {
+        AppState wide;
+        for (int n = 15; n <= 86; ++n) {
+            wide.names.NutrientLabel[n] = QStringLiteral("nv%1").arg(n);
+            wide.selection.setSelected(n, true);
+        }
+        Windows none;
+        ScriptedDialogs dialogs;
+        TFormForskning window(wide, none, dialogs);
+        window.show();
+        auto* note = child<QLabel>(&window, QStringLiteral("LabelUtelamnade"));
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(),
+                 QStringLiteral("Rutnätet rymmer 60 näringsämnen. Dessa 12 valda får inte plats "
+                                "och räknas inte med: nv75, nv76, nv77, nv78, nv79, nv80, nv81, "
+                                "nv82, nv83, nv84, nv85, nv86."));
+        const QAbstractItemModel* model =
+            child<QTableView>(&window, QStringLiteral("Grid1"))->model();
+        QCOMPARE(model->headerData(66, Qt::Horizontal).toString(), QStringLiteral("nv74"));
+        QCOMPARE(model->headerData(67, Qt::Horizontal).toString(), QStringLiteral("nv15"));
+        QCOMPARE(model->headerData(129, Qt::Horizontal).toString(), QStringLiteral("Enhet"));
     }
 
     void rowOperations() {
