@@ -1,3 +1,4 @@
+#include "core/analysis/NutrientSelection.h"
 #include "core/reports/SurveyProject.h"
 #include "core/reports/SurveyProjectFile.h"
 #include "core/text/TextCodec.h"
@@ -227,6 +228,40 @@ private Q_SLOTS:
         QCOMPARE(grid()->model()->index(0, 0).data().toString(), QStringLiteral("P1"));
         QCOMPARE(grid()->model()->index(1, 5).data().toString(), QString());
         QVERIFY(survey()->windowTitle() != path);
+    }
+
+    void readWithTheNutrientsSelectedNow() {
+        // Saved with only protein selected, 200 g of milk and a code no table has.
+        NutrientSelection proteinOnly;
+        proteinOnly.setSelected(19, true);
+        SurveyProject old;
+        old.setNutrients(proteinOnly, state().names);
+        old.setCell(1, SurveyProject::kIdColumn, QStringLiteral("A"));
+        old.setCell(1, SurveyProject::kGramColumn, QStringLiteral("200"));
+        old.setCell(1, SurveyProject::kNameColumn, QStringLiteral("Mjölk"));
+        old.setCell(1, SurveyProject::kCodeColumn, QStringLiteral("1_101"));
+        old.setCell(1, SurveyProject::kFirstValueColumn, QStringLiteral("6.8"));
+        old.setCell(2, SurveyProject::kNameColumn, QStringLiteral("Borta"));
+        old.setCell(2, SurveyProject::kCodeColumn, QStringLiteral("finns_inte"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("gammal.skv"));
+        QString error;
+        QCOMPARE(SurveyProjectFile::write(old, path, &error), 3);
+
+        openSurvey();
+        f->dialogs.queueFileName(path);
+        triggerHiddenAction(survey(), QStringLiteral("Hmtamednyanv1"));
+        QCOMPARE(f->dialogs.fileDialogs.last(), QStringLiteral("Öppna registrering"));
+        QCOMPARE(survey()->windowTitle(), path);
+        QCOMPARE(project().usedRowCount(), 2);
+        const int kcal = SurveyProject::kFirstValueColumn + int(project().nutrients().indexOf(16));
+        const int protein =
+            SurveyProject::kFirstValueColumn + int(project().nutrients().indexOf(19));
+        QCOMPARE(project().cell(1, kcal), QStringLiteral("118")); // 59 kcal per 100 g
+        QCOMPARE(project().cell(1, protein), QStringLiteral("6.8"));
+        QCOMPARE(project().cell(1, 130), QStringLiteral("dl"));
+        QCOMPARE(project().cell(2, kcal), QString());
+        QCOMPARE(project().cell(0, kcal), state().names.label(16));
     }
 
     void cancelledQuestionKeepsTheRows() {
