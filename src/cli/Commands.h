@@ -12,3 +12,4 @@ int runTopList(const QStringList& arguments);
 int runNorm(const QStringList& arguments);
 int runStats(const QStringList& arguments);
 int runFoodNeeds(const QStringList& arguments);
+int runSurveySummary(const QStringList& arguments);

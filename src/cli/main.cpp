@@ -30,7 +30,10 @@ void printUsage() {
            "  stats FIL.vexa --id ID [--per-day|--detailed] [--append] --out FIL.skv\n"
            "        [--data DIR]               statistikfil med de valda näringsämnena\n"
            "  food-needs FIL.vexa --tag TEXT [--append] --out FIL [--data DIR]\n"
-           "                                   livsmedelsbehov (.vexagram), t.ex. för inköp\n";
+           "                                   livsmedelsbehov (.vexagram), t.ex. för inköp\n"
+           "  survey-summary PROJEKT.skv [--out FIL.skv] [--data DIR]\n"
+           "                                   sammanställer en kostundersökning per måltid,\n"
+           "                                   dag och person\n";
 }
 
 } // namespace
@@ -54,6 +57,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("norm"), runNorm},
         {QStringLiteral("stats"), runStats},
         {QStringLiteral("food-needs"), runFoodNeeds},
+        {QStringLiteral("survey-summary"), runSurveySummary},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);

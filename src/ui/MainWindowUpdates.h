@@ -19,6 +19,8 @@ public:
     virtual void clearFoodList() = 0;
     // Puts the recipe of an index code ("receptegna…", "receptallm…") into the current meal.
     virtual void fetchRecipe(const QString& code) = 0;
+    // Brings the main window to the front with the cursor in the food search box.
+    virtual void focusSearchBox() = 0;
 };
 
 } // namespace vexamat

@@ -29,11 +29,17 @@ FoodAdder::Result FoodAdder::AddFoodToMeal(AppState& state, const QString& name,
     if (r == 0)
         r = reg.firstFreeRow(day, meal);
     // A full meal would lose a food row: the last one to overwriting, or to the insertion.
+    // A food for the diet survey leaves the meal alone, so it may come all the same.
     if (!Registration::isValidRow(r) ||
         (insert && !reg.row(day, meal, Registration::kLastRow).isEmpty())) {
-        result.status = Status::MealFull;
-        result.messages << kMealFullMessage;
-        return result;
+        if (!forDietSurvey) {
+            result.status = Status::MealFull;
+            result.messages << kMealFullMessage;
+            return result;
+        }
+        if (!Registration::isValidRow(r))
+            r = Registration::kLastRow;
+        insert = false;
     }
 
     if (state.AddHintPending) {

@@ -23,6 +23,7 @@
 #include "ui/recipes/TFormReceptTab2.h"
 #include "ui/reports/TFormLivsBehov.h"
 #include "ui/reports/TFormStatistik.h"
+#include "ui/reports/TFormForskning.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -103,7 +104,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Arkiv1", "namnsoek", "Sök på namn", Shown::Hidden, nullptr, "Ctrl+S"},
         {"Arkiv1", "ketogen", "Ketogen kost", Shown::Extended, windowAt<&Windows::FormKetogen>,
          nullptr},
-        {"Arkiv1", "Kostunderskningar1", "Kostundersökningar", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "Kostunderskningar1", "Kostundersökningar", Shown::Extended,
+         windowAt<&Windows::FormForskning>, nullptr},
         {"Redigera1", "ngra1", "Ångra", Shown::Always, nullptr, "Ctrl+Z"},
         {"Redigera1", "Grom1", "Gör om", Shown::Always, nullptr, "Ctrl+Y"},
         {"Redigera1", "Kopieradennamltid2", "Kopiera denna måltid", Shown::Always, nullptr,

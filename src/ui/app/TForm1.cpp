@@ -570,6 +570,13 @@ void TForm1::foodChosen(const QString& name, const QString& companion, int row, 
     const FoodAdder::Result added = m_grid->AddFoodToMeal(name, companion, row, insert, survey);
     if (added.status == FoodAdder::Status::Recipe)
         fetchRecipe(added.code);
+    else if (added.status == FoodAdder::Status::DietSurvey)
+        m_windows.FormForskning->addFood(added.code);
+}
+
+void TForm1::focusSearchBox() {
+    activateWindow();
+    m_picker->focusSearch();
 }
 
 void TForm1::Copyright1Click() {

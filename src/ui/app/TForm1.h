@@ -55,6 +55,7 @@ public:
     void showFoodGroup(const QString& group) override;
     void clearFoodList() override;
     void fetchRecipe(const QString& code) override;
+    void focusSearchBox() override;
 
     // Asks to save when the registration has changed, then empties it. False when the user
     // cancelled (nothing changed).

@@ -177,6 +177,15 @@ void TestFoodAdder::fullMealKeepsItsRows() {
     }
     QCOMPARE(m_state->registration.row(0, 0, 99).livsmedel, QStringLiteral("rad 99"));
     QCOMPARE(m_state->registration.row(0, 0, 5).livsmedel, QStringLiteral("rad 5"));
+
+    // A food for the diet survey still goes there; the meal stays as it was.
+    const QString code = QStringLiteral("1_104");
+    const FoodAdder::Result survey =
+        FoodAdder::AddFoodToMeal(*m_state, QStringLiteral("namn ") + code,
+                                 companion(QStringLiteral("namn ") + code, code), 0, false, true);
+    QCOMPARE(survey.status, FoodAdder::Status::DietSurvey);
+    QCOMPARE(survey.code, code);
+    QCOMPARE(m_state->registration.row(0, 0, 99).livsmedel, QStringLiteral("rad 99"));
 }
 
 void TestFoodAdder::pickListsPerMealType() {
