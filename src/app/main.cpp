@@ -42,8 +42,8 @@ int main(int argc, char* argv[]) {
     vexamat::QtDialogs dialogs;
     const QString defaults = vexamat::DataFolder::findDefaults(
         QApplication::applicationDirPath(), QStringLiteral(VEXAMAT_BUILD_DATA_DIR));
-    const vexamat::DataFolder::Result folder =
-        vexamat::DataFolder::resolve(parser.value(dataOption), defaults);
+    const vexamat::DataFolder::Result folder = vexamat::DataFolder::resolve(
+        parser.value(dataOption), defaults, vexamat::DataFolder::NewFolder::Create);
     if (!folder.error.isEmpty()) {
         dialogs.message(nullptr, folder.error, vexamat::Dialogs::Icon::Error);
         return 1;
