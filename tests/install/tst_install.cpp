@@ -118,6 +118,29 @@ private Q_SLOTS:
         QVERIFY2(check.exitCode == 0, qPrintable(check.out + check.err));
     }
 
+    void vexaFilesAreVexamatRegistrations() {
+        const QString updater = tool(QStringLiteral("update-mime-database"));
+        QVERIFY2(!updater.isEmpty(), "update-mime-database (shared-mime-info) is missing");
+        // The file type as the desktop's database compiles it, in a folder of the test's own.
+        QTemporaryDir mime;
+        QVERIFY(QDir().mkpath(mime.filePath(QStringLiteral("packages"))));
+        QVERIFY(QFile::copy(installed(QStringLiteral("share/mime/packages/se.vexamat.Vexamat.xml")),
+                            mime.filePath(QStringLiteral("packages/se.vexamat.Vexamat.xml"))));
+        const Run update = run(updater, {mime.path()});
+        QVERIFY2(update.exitCode == 0, qPrintable(update.out + update.err));
+        QFile globs(mime.filePath(QStringLiteral("globs2")));
+        QVERIFY(globs.open(QIODevice::ReadOnly));
+        const QString type = QStringLiteral("application/x-vexamat-registration");
+        QVERIFY(QString::fromUtf8(globs.readAll()).contains(type + QStringLiteral(":*.vexa")));
+
+        // The menu entry opens that type.
+        QFile entry(installed(QStringLiteral("share/applications/se.vexamat.Vexamat.desktop")));
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QVERIFY(text.contains(QStringLiteral("\nMimeType=") + type + QLatin1Char(';')));
+        QVERIFY(text.contains(QStringLiteral("\nExec=vexamat %f\n")));
+    }
+
     void theInstalledToolSearchesTheInstalledData() {
         // A home of its own: the per-user data folder is filled from the installed data.
         QTemporaryDir home;

@@ -245,7 +245,7 @@ private Q_SLOTS:
         QCOMPARE(grid(program.form())->item(0, 0)->text(), name);
     }
 
-    void theProgramFillsANewDataFolderAndOpensAGivenFile() {
+    void theProgramFillsANewDataFolder() {
         QTemporaryDir parent;
         const QString fresh = parent.filePath(QStringLiteral("ny/vexamat-data"));
         QProcess program;
