@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 
 namespace vexamat {
 
@@ -35,6 +36,13 @@ QString RecoveryAutosave::path() const {
 }
 
 void RecoveryAutosave::offerRestore() {
+    // A second Vexamat on the same folder must not take the first one's copy for a crash.
+    m_lock = std::make_unique<QLockFile>(m_state.dataPath(kLockFileName));
+    m_lock->setStaleLockTime(0); // held for the whole run; only a dead owner frees it
+    if (!m_lock->tryLock(0)) {
+        m_lock.reset();
+        return;
+    }
     const QString file = path();
     const RecoveryFile::ReadResult found = RecoveryFile::read(file);
     switch (found.status) {
@@ -85,6 +93,8 @@ void RecoveryAutosave::offerRestore() {
 }
 
 void RecoveryAutosave::update() {
+    if (!m_lock)
+        return;
     if (!m_hasUnsavedChanges()) {
         if (!m_written.isEmpty())
             discard();
@@ -104,6 +114,8 @@ void RecoveryAutosave::update() {
 }
 
 void RecoveryAutosave::discard(bool stop) {
+    if (!m_lock)
+        return;
     if (stop)
         m_timer.stop();
     m_written.clear();

@@ -7,6 +7,9 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
+
+class QLockFile;
 
 class QWidget;
 
@@ -25,6 +28,7 @@ class RecoveryAutosave : public QObject {
     Q_OBJECT
 public:
     static constexpr int kIntervalMs = 3000;
+    static inline const QString kLockFileName = QStringLiteral("aterstallning.lock");
     static inline const QString kQuestion = QStringLiteral(
         "Vexamat avslutades oväntat. Vill du återställa den registrering som pågick?");
 
@@ -37,7 +41,8 @@ public:
 
     // At start, once every window exists: asks about a recovery file left by an earlier run,
     // restores it on "Ja" and removes it on "Nej"; a damaged one is reported and set aside.
-    // Then starts keeping the file.
+    // Then starts keeping the file. When another running Vexamat keeps the file of this data
+    // folder, its file is left alone and this run keeps none.
     void offerRestore();
     // Writes the file when the registration has changed since it was last written, and
     // removes it when nothing is left unsaved. The timer runs this every few seconds.
@@ -62,6 +67,7 @@ private:
     QThreadPool m_writer; // one thread: writes and removals happen in the order asked
     QByteArray m_written; // what the file holds (or is about to); empty when there is none
     bool m_failureReported = false;
+    std::unique_ptr<QLockFile> m_lock; // held while this run keeps the file
 };
 
 } // namespace vexamat

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTableWidget>
@@ -38,6 +39,11 @@ QString firstFood(const AppState& state, const QString& text) {
             return list.lines.at(i);
     }
     return {};
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QTableWidget* grid(QWidget* form) {
@@ -176,6 +182,27 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(recovery));
         QVERIFY(program.state->registration.isMealEmpty(0, 0));
         QVERIFY(!program.form()->hasUnsavedChanges());
+    }
+
+    void anotherRunningVexamatKeepsItsFile() {
+        TempDataFolder data;
+        QString food;
+        const QString recovery = writeRecoveryWithFood(data.path(), &food);
+        QVERIFY(!recovery.isEmpty());
+        const QByteArray before = bytesOf(recovery);
+        QLockFile running(data.filePath(RecoveryAutosave::kLockFileName));
+        QVERIFY(running.tryLock(0));
+
+        Started second(data.path());
+        QCOMPARE(second.start(), WindowSet::Result::Ok);
+        QCOMPARE(second.dialogs.questions, QStringList());
+        addFoodFromList(second.form(), QStringLiteral("mjölk"),
+                        firstFood(*second.state, QStringLiteral("mjölk")));
+        QTest::qWait(RecoveryAutosave::kIntervalMs + 1000);
+        QCOMPARE(bytesOf(recovery), before);
+        second.dialogs.queueAnswer(Dialogs::Answer::No);
+        QVERIFY(second.form()->close());
+        QCOMPARE(bytesOf(recovery), before);
     }
 
     void aDamagedFileIsReportedOnceAndSetAside() {
