@@ -9,6 +9,7 @@ packages=(
     libcurl4-openssl-dev libzip-dev libxlsxwriter-dev
     libbenchmark-dev python3 python3-aiosmtpd
     fonts-dejavu-core
+    librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info
 )
 
 missing=()

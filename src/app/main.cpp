@@ -4,6 +4,7 @@
 #include "ui/SwedishQtTranslation.h"
 #include "ui/app/TForm1.h"
 #include "ui/app/WindowSet.h"
+#include "ui/files/RegistrationFiles.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,13 +38,16 @@ int main(int argc, char* argv[]) {
         QStringLiteral("FILE.png"));
     parser.addOption(dataOption);
     parser.addOption(screenshotOption);
+    parser.addPositionalArgument(QStringLiteral("FIL.vexa"),
+                                 QStringLiteral("En sparad registrering att öppna."),
+                                 QStringLiteral("[FIL.vexa]"));
     parser.process(app);
 
     vexamat::QtDialogs dialogs;
     const QString defaults = vexamat::DataFolder::findDefaults(
         QApplication::applicationDirPath(), QStringLiteral(VEXAMAT_BUILD_DATA_DIR));
-    const vexamat::DataFolder::Result folder =
-        vexamat::DataFolder::resolve(parser.value(dataOption), defaults);
+    const vexamat::DataFolder::Result folder = vexamat::DataFolder::resolve(
+        parser.value(dataOption), defaults, vexamat::DataFolder::NewFolder::Create);
     if (!folder.error.isEmpty()) {
         dialogs.message(nullptr, folder.error, vexamat::Dialogs::Icon::Error);
         return 1;
@@ -53,6 +57,10 @@ int main(int argc, char* argv[]) {
         parser.isSet(screenshotOption)
             ? QDir::current().absoluteFilePath(parser.value(screenshotOption))
             : QString();
+    const QString registration =
+        parser.positionalArguments().isEmpty()
+            ? QString()
+            : QDir::current().absoluteFilePath(parser.positionalArguments().first());
     // The data folder is the working folder of the run.
     QDir::setCurrent(folder.path);
 
@@ -63,6 +71,8 @@ int main(int argc, char* argv[]) {
         return 1;
     vexamat::TForm1* mainWindow = windows.mainWindow();
     mainWindow->show();
+    if (!registration.isEmpty())
+        mainWindow->registrationFiles().openGiven(registration);
 
     if (!screenshot.isEmpty()) {
         QTimer::singleShot(200, mainWindow, [mainWindow, screenshot] {

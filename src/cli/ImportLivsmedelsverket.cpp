@@ -32,7 +32,9 @@ int runImportLivsmedelsverket(const QStringList& arguments) {
 
     const QString defaults = DataFolder::findDefaults(QCoreApplication::applicationDirPath(),
                                                       QStringLiteral(VEXAMAT_BUILD_DATA_DIR));
-    const DataFolder::Result folder = DataFolder::resolve(parser.value(data), defaults);
+    // The import writes a whole database, so a new folder gets the rest of the data too.
+    const DataFolder::Result folder =
+        DataFolder::resolve(parser.value(data), defaults, DataFolder::NewFolder::Create);
     if (!folder.error.isEmpty()) {
         err << "import-livsmedelsverket: " << folder.error << "\n";
         return 1;

@@ -8,12 +8,28 @@
 namespace vexamat {
 
 DataFolder::Result DataFolder::resolve(const QString& commandLineDir,
-                                       const QString& installedDefaults) {
+                                       const QString& installedDefaults, NewFolder newFolder) {
     Result result;
-    if (!commandLineDir.isEmpty()) {
-        result.path = QDir(commandLineDir).absolutePath();
-    } else if (!qEnvironmentVariableIsEmpty("VEXAMAT_DATA")) {
-        result.path = QDir(qEnvironmentVariable("VEXAMAT_DATA")).absolutePath();
+    QString chosen = commandLineDir;
+    if (chosen.isEmpty())
+        chosen = qEnvironmentVariable("VEXAMAT_DATA");
+    if (!chosen.isEmpty()) {
+        result.path = QDir(chosen).absolutePath();
+        const QFileInfo info(result.path);
+        // Only a missing or empty folder is filled: a folder with other files in it was
+        // probably given by mistake, and is left as it is.
+        const bool fresh =
+            !info.exists() ||
+            (info.isDir() &&
+             QDir(result.path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        if (fresh && newFolder == NewFolder::Create) {
+            if (!QDir().mkpath(result.path)) {
+                result.error = QStringLiteral("Kan inte skapa datamappen %1.").arg(result.path);
+                return result;
+            }
+            if (!fillFromDefaults(result.path, installedDefaults, &result.error))
+                return result;
+        }
     } else {
         result.path = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         if (result.path.isEmpty())

@@ -1,8 +1,8 @@
 #include "core/files/NormFile.h"
 
-#include "core/text/TextCodec.h"
 #include "core/norms/ActiveNorm.h"
 #include "core/registration/Conversions.h"
+#include "core/text/TextCodec.h"
 
 namespace vexamat {
 
@@ -31,6 +31,12 @@ bool NormFile::read(const QString& path, ActiveNorm& norm,
     QStringList lines;
     if (!TextCodec::readLines(path, &lines))
         return false;
+    readLines(lines, norm, beforeValues);
+    return true;
+}
+
+void NormFile::readLines(const QStringList& lines, ActiveNorm& norm,
+                         const std::function<void(const QString&)>& beforeValues) {
     norm.NormKind = lines.value(kFillerLines);
     norm.NormName = lines.value(kFillerLines + 1).left(kLabelLength);
     if (beforeValues)
@@ -41,7 +47,6 @@ bool NormFile::read(const QString& path, ActiveNorm& norm,
         norm.StandardNeed[s] = v;
     }
     norm.NormLabel = norm.NormName;
-    return true;
 }
 
 } // namespace vexamat

@@ -24,6 +24,9 @@ public:
     // end read as empty (a value of 0). False when the file cannot be read.
     static bool read(const QString& path, ActiveNorm& norm,
                      const std::function<void(const QString& kind)>& beforeValues = {});
+    // The same from lines already read.
+    static void readLines(const QStringList& lines, ActiveNorm& norm,
+                          const std::function<void(const QString& kind)>& beforeValues = {});
 };
 
 } // namespace vexamat

@@ -182,6 +182,16 @@ void RegistrationSession::open(const std::function<void()>& read) {
     });
 }
 
+void RegistrationSession::restore(const std::function<void()>& read) {
+    replaceAll(kRestoreStep, [&] {
+        m_state.NewRegistration();
+        if (read)
+            read();
+    });
+    // The norm came with the lost registration and is saved nowhere else either.
+    m_state.NormChanged = true;
+}
+
 void RegistrationSession::replaceAll(const QString& name, const std::function<void()>& replace) {
     constexpr int kMeals = Registration::kDays * Registration::kMeals;
     const auto keptMeals = [this] {

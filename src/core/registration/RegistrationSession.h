@@ -41,6 +41,7 @@ public:
     static inline const QString kClockRowStep = QStringLiteral("Lägg till klockslag");
     static inline const QString kNewStep = QStringLiteral("Ny registrering");
     static inline const QString kOpenStep = QStringLiteral("Hämta registrering");
+    static inline const QString kRestoreStep = QStringLiteral("Återställ registrering");
     static inline const QString kRecipeStep = QStringLiteral("Hämta recept");
     static inline const QString kDivideStep = QStringLiteral("Dividera ner recept");
     static inline const QString kGlucoseStep = QStringLiteral("Ändra blodsocker");
@@ -85,6 +86,9 @@ public:
     // Empties the state and lets read fill it from a file; one step, and afterwards nothing
     // is to be saved (the state is what the file holds).
     void open(const std::function<void()>& read);
+    // The same for a registration recovered after a crash: it was never saved as it
+    // stands, so afterwards there is something to save.
+    void restore(const std::function<void()>& read);
 
     bool canUndo() const;
     bool canRedo() const;

@@ -35,6 +35,7 @@
 #include "ui/diabetes/TFormInsulin.h"
 #include "ui/diabetes/TFormKolhkvot.h"
 #include "ui/diabetes/TFormKolhydratrakning.h"
+#include "ui/files/RecoveryAutosave.h"
 #include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/norms/TFormAktiv.h"
@@ -651,6 +652,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     m_picker->writeFavourites();
     event->accept();
+    m_registrationFiles->recovery().discard(true);
     // Closing the main window ends the program: the other windows close with it.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())

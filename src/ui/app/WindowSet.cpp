@@ -25,6 +25,8 @@
 #include "ui/diabetes/TFormInsulin.h"
 #include "ui/diabetes/TFormKolhkvot.h"
 #include "ui/diabetes/TFormKolhydratrakning.h"
+#include "ui/files/RecoveryAutosave.h"
+#include "ui/files/RegistrationFiles.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/files/TFormInfotext.h"
 #include "ui/files/TFormTips.h"
@@ -124,6 +126,8 @@ WindowSet::Result WindowSet::create() {
     create(m_windows.FormKetogen);
     create(m_windows.FormMailIndy);
     m_windows.Form1->buildRefreshList();
+    if (startup == TForm1::StartupResult::Ok)
+        m_windows.Form1->registrationFiles().recovery().offerRestore();
     return startup == TForm1::StartupResult::Ok ? Result::Ok : Result::Stopped;
 }
 

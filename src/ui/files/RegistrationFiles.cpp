@@ -5,11 +5,13 @@
 #include "ui/Dialogs.h"
 #include "ui/MainWindowUpdates.h"
 #include "ui/Windows.h"
+#include "ui/files/RecoveryAutosave.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/norms/TFormInst.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace vexamat {
 
@@ -17,7 +19,11 @@ RegistrationFiles::RegistrationFiles(AppState& state, Windows& windows, Dialogs&
                                      QWidget& form, MainWindowUpdates& updates,
                                      std::function<void()> afterOpen)
     : m_state(state), m_windows(windows), m_dialogs(dialogs), m_form(form), m_updates(updates),
-      m_afterOpen(std::move(afterOpen)), m_document(state) {}
+      m_afterOpen(std::move(afterOpen)), m_document(state),
+      m_recovery(std::make_unique<RecoveryAutosave>(state, windows, dialogs, form, updates,
+                                                    [this] { return hasUnsavedChanges(); })) {}
+
+RegistrationFiles::~RegistrationFiles() = default;
 
 bool RegistrationFiles::hasUnsavedChanges() const {
     return m_state.registrationChanged() ||
@@ -60,6 +66,8 @@ void RegistrationFiles::save() {
             m_windows.FormInfo->markNoteSaved();
         m_form.setWindowTitle(result.path + QStringLiteral("   ") + m_state.norm.NormLabel);
     }
+    // Saved: the recovery file goes at once; a failed save keeps it.
+    m_recovery->update();
     for (const QString& message : result.messages)
         m_dialogs.message(&m_form, message, Dialogs::Icon::Error);
 }
@@ -83,7 +91,26 @@ void RegistrationFiles::open() {
         m_updates.Recalculate();
         return;
     }
+    openFile(path);
+}
 
+void RegistrationFiles::openGiven(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable()) {
+        m_dialogs.message(&m_form,
+                          QStringLiteral("Kan inte öppna registreringen %1: %2")
+                              .arg(QDir::toNativeSeparators(path),
+                                   info.exists() ? QStringLiteral("filen går inte att läsa.")
+                                                 : QStringLiteral("filen finns inte.")),
+                          Dialogs::Icon::Error);
+        return;
+    }
+    if (!startNew())
+        return;
+    openFile(path);
+}
+
+void RegistrationFiles::openFile(const QString& path) {
     const RegistrationDocument::OpenResult result = m_document.open(path);
     if (m_windows.FormInfo && result.noteRead)
         m_windows.FormInfo->setNoteLines(result.noteLines);
@@ -111,6 +138,7 @@ void RegistrationFiles::open() {
     }
     for (const QString& warning : std::as_const(warnings))
         m_dialogs.message(&m_form, warning, Dialogs::Icon::Warning);
+    m_recovery->update();
     if (m_afterOpen)
         m_afterOpen();
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -13,6 +14,7 @@ namespace vexamat {
 struct AppState;
 class Dialogs;
 class MainWindowUpdates;
+class RecoveryAutosave;
 struct Windows;
 
 // The dialogs and messages of saving, opening and deleting registrations from the main
@@ -23,8 +25,11 @@ public:
     // registration was opened (the grid puts its cursor on the time column).
     RegistrationFiles(AppState& state, Windows& windows, Dialogs& dialogs, QWidget& form,
                       MainWindowUpdates& updates, std::function<void()> afterOpen);
+    ~RegistrationFiles();
 
     RegistrationDocument& document() { return m_document; }
+    // The copy of the unsaved registration that survives a crash.
+    RecoveryAutosave& recovery() { return *m_recovery; }
 
     // Whether the registration or its note has changes that are not saved.
     bool hasUnsavedChanges() const;
@@ -35,10 +40,15 @@ public:
     void save();
     void open();
     void remove();
+    // Opens a registration named on the command line, after the save question when
+    // something is unsaved. A file that is not there or cannot be read is reported.
+    void openGiven(const QString& path);
 
 private:
     // Empties the registration and its note after the save question; false when cancelled.
     bool startNew();
+    // Reads the registration the user chose and shows what went wrong.
+    void openFile(const QString& path);
 
     AppState& m_state;
     Windows& m_windows;
@@ -47,6 +57,7 @@ private:
     MainWindowUpdates& m_updates;
     std::function<void()> m_afterOpen;
     RegistrationDocument m_document;
+    std::unique_ptr<RecoveryAutosave> m_recovery;
 };
 
 } // namespace vexamat

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,57 @@ private Q_SLOTS:
     void missingFolderIsReported() {
         const auto result = DataFolder::resolve(QStringLiteral("/finns/inte"), m_defaults.path());
         QVERIFY(result.error.contains(QStringLiteral("/finns/inte")));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/finns/inte")));
+    }
+
+    void chosenNewFolderIsCreatedAndFilled_data() {
+        QTest::addColumn<bool>("fromEnvironment");
+        QTest::addColumn<bool>("existsEmpty");
+        QTest::newRow("--data, missing") << false << false;
+        QTest::newRow("--data, empty") << false << true;
+        QTest::newRow("VEXAMAT_DATA, missing") << true << false;
+    }
+    void chosenNewFolderIsCreatedAndFilled() {
+        QFETCH(bool, fromEnvironment);
+        QFETCH(bool, existsEmpty);
+        QTemporaryDir parent;
+        const QString dir = parent.filePath(QStringLiteral("ny/vexamat-data"));
+        if (existsEmpty)
+            QVERIFY(QDir().mkpath(dir));
+        if (fromEnvironment)
+            qputenv("VEXAMAT_DATA", dir.toUtf8());
+        const auto result = DataFolder::resolve(fromEnvironment ? QString() : dir,
+                                                m_defaults.path(), DataFolder::NewFolder::Create);
+        qunsetenv("VEXAMAT_DATA");
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(result.path, dir);
+        QCOMPARE(readFile(QDir(dir).filePath(QStringLiteral("vexamat.db"))), QByteArray("db"));
+        QCOMPARE(readFile(QDir(dir).filePath(QStringLiteral("nvnamn.txt"))), QByteArray("names"));
+    }
+
+    void chosenFolderWithFilesIsLeftAsItIs() {
+        QTemporaryDir given;
+        writeFile(given.filePath(QStringLiteral("anteckningar.txt")), "mine");
+        const auto result =
+            DataFolder::resolve(given.path(), m_defaults.path(), DataFolder::NewFolder::Create);
+        QVERIFY(result.error.isEmpty());
+        QVERIFY(!QFileInfo::exists(given.filePath(QStringLiteral("vexamat.db"))));
+    }
+
+    void newFolderWithoutDefaultsIsReported() {
+        QTemporaryDir parent;
+        const QString dir = parent.filePath(QStringLiteral("ny"));
+        const auto result = DataFolder::resolve(dir, parent.filePath(QStringLiteral("saknas")),
+                                                DataFolder::NewFolder::Create);
+        QVERIFY(result.error.startsWith(QStringLiteral("Standarddata saknas")));
+    }
+
+    void readingCommandsDoNotCreateAFolder() {
+        QTemporaryDir parent;
+        const QString dir = parent.filePath(QStringLiteral("ny"));
+        const auto result = DataFolder::resolve(dir, m_defaults.path());
+        QCOMPARE(result.error, QStringLiteral("Datamappen %1 finns inte.").arg(dir));
+        QVERIFY(!QFileInfo::exists(dir));
     }
 
     void perUserFolderIsFilledOnceAndKeepsTheUsersFiles() {
