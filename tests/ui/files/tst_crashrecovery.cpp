@@ -35,7 +35,7 @@ QString firstFood(const AppState& state, const QString& text) {
     FoodList list;
     FoodSearch::BuildFoodList(state.catalogue, text, true, &list);
     for (int i = 0; i < list.size(); ++i) {
-        if (!list.companions.at(i).isEmpty())
+        if (!list.companion(i).isEmpty())
             return list.lines.at(i);
     }
     return {};
