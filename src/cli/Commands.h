@@ -10,3 +10,4 @@ int runAnalyse(const QStringList& arguments);
 int runImportLivsmedelsverket(const QStringList& arguments);
 int runTopList(const QStringList& arguments);
 int runNorm(const QStringList& arguments);
+int runReport(const QStringList& arguments);

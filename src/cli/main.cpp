@@ -1,11 +1,13 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -26,13 +28,23 @@ void printUsage() {
            "          [--per-portion] [--count N] [--data DIR]\n"
            "                                   livsmedlen rikast på ett näringsämne\n"
            "  norm FIL [--data DIR] [--json]   normen som en sparad normfil ger (.pers, .enorm,\n"
-           "                                   .harris, .akt, .kropp, .ketogen)\n";
+           "                                   .harris, .akt, .kropp, .ketogen)\n"
+           "  report FIL.vexa --out UTFIL [--what meal|day|all] [--day N] [--meal M]\n"
+           "         [--detail all|meals|days|period] [--compressed] [--no-bars] [--no-fat]\n"
+           "         [--pies] [--info] [--title TEXT] [--data DIR]\n"
+           "                                   utskriften som .pdf, .rtf, .xlsx, .html eller "
+           ".txt\n";
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The report lays out text in fonts, which needs a GUI application; it draws off screen.
+    const bool needsFonts = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (needsFonts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(needsFonts ? new QGuiApplication(argc, argv)
+                                                           : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vexamat"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
@@ -48,6 +60,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("import-livsmedelsverket"), runImportLivsmedelsverket},
         {QStringLiteral("toplist"), runTopList},
         {QStringLiteral("norm"), runNorm},
+        {QStringLiteral("report"), runReport},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);
