@@ -21,6 +21,7 @@
 #include "ui/recipes/TFormRecept.h"
 #include "ui/recipes/TFormReceptTab.h"
 #include "ui/recipes/TFormReceptTab2.h"
+#include "ui/reports/TFormUtskriftsval2.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -80,7 +81,8 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Arkiv1", "Mailaberkning1", "Maila registrering", Shown::Always,
          windowAt<&Windows::FormMailIndy>, nullptr},
         {"Arkiv1", "Utskrift1", "Utskrift", Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Utskrift21", "Utskrift", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "Utskrift21", "Utskrift", Shown::Always, windowAt<&Windows::FormUtskriftsval2>,
+         nullptr},
         {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Hidden, nullptr, nullptr},
         {"Arkiv1", "Utskriftlivsmedelsbehov1", "Utskrift livsmedelsbehov", Shown::Hidden, nullptr,
          nullptr},
