@@ -81,7 +81,7 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Arkiv1", "Mailaberkning1", "Maila registrering", Shown::Always,
          windowAt<&Windows::FormMailIndy>, nullptr},
         {"Arkiv1", "Utskrift1", "Utskrift", Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Utskrift21", "Utskrift", Shown::Always, windowAt<&Windows::FormUtskriftsval2>,
+        {"Arkiv1", "Utskrift21", "Utskrift", Shown::Extended, windowAt<&Windows::FormUtskriftsval2>,
          nullptr},
         {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Hidden, nullptr, nullptr},
         {"Arkiv1", "Utskriftlivsmedelsbehov1", "Utskrift livsmedelsbehov", Shown::Hidden, nullptr,

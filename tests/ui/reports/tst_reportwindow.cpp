@@ -37,6 +37,7 @@ private Q_SLOTS:
         f = std::make_unique<MainWindowFixture>();
         QCOMPARE(f->startResult(), WindowSet::Result::Ok);
         form()->show();
+        clickButton(form(), QStringLiteral("ButtonEnklare")); // printing is in the extended layout
         addFoodFromList(form(), QStringLiteral("stroganoff"), QStringLiteral("Korv stroganoff"));
     }
     void cleanup() {
