@@ -1,4 +1,5 @@
 #include "core/catalogue/XlsxReader.h"
+#include "output/RecipeRenderer.h"
 #include "output/ReportExport.h"
 #include "output/ReportHtml.h"
 #include "output/ReportRenderer.h"
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -243,6 +245,38 @@ private Q_SLOTS:
         QVERIFY(!ReportExport::write(smallReport(), ReportExport::Format(format), path, &error));
         QCOMPARE(error, QStringLiteral("Kan ej skriva filen ") + path);
         QVERIFY(!QFile::exists(path));
+    }
+
+    void recipeOnPaper() {
+        if (tool("pdftotext").isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        RecipeRenderer::Printout printout{QStringLiteral("Pannkakor"),
+                                          QStringLiteral("4"),
+                                          QStringLiteral("Dietistmottagningen"),
+                                          {{"Vetemjöl", "60g=1,0dl", "240 g"},
+                                           {"Mjölk", "300g", "1.20 kg"},
+                                           {},
+                                           {"Vispa smeten slät.", "", ""}}};
+        for (int i = 0; i < 60; ++i)
+            printout.rows.append({QStringLiteral("rad %1").arg(i), "", ""});
+        const RecipeRenderer renderer(printout);
+        QCOMPARE(renderer.pageCount(), 2);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("recept.pdf");
+        {
+            QPdfWriter writer(path);
+            QVERIFY(renderer.print(writer));
+        }
+        const QStringList pages =
+            run(tool("pdftotext"), {"-layout", path, "-"}).split('\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(pages.at(0).contains(QRegularExpression("Livsmedel\\s+1 port\\s+4 port.")));
+        QVERIFY(pages.at(0).contains(QRegularExpression("Vetemjöl\\s+60g=1,0dl\\s+240 g")));
+        QVERIFY(pages.at(0).contains(QRegularExpression("Mjölk\\s+300g\\s+1.20 kg")));
+        QVERIFY(pages.at(0).contains("Pannkakor"));
+        QVERIFY(pages.at(0).contains("Dietistmottagningen"));
+        QVERIFY(pages.at(1).contains("Sida 2"));
+        QVERIFY(pages.at(1).contains("Livsmedel"));
     }
 
     void defaultFileName() {

@@ -83,7 +83,7 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Arkiv1", "Utskrift1", "Utskrift", Shown::Hidden, nullptr, nullptr},
         {"Arkiv1", "Utskrift21", "Utskrift", Shown::Extended, windowAt<&Windows::FormUtskriftsval2>,
          nullptr},
-        {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Extended, nullptr, nullptr},
         {"Arkiv1", "Utskriftlivsmedelsbehov1", "Utskrift livsmedelsbehov", Shown::Hidden, nullptr,
          nullptr},
         {"Arkiv1", "Utskrifttillstatistikfil1", "Utskrift till statistikfil", Shown::Hidden,

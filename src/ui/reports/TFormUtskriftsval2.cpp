@@ -9,14 +9,13 @@
 #include "ui/Windows.h"
 #include "ui/files/TFormInfo.h"
 #include "ui/norms/RadioGroup.h"
+#include "ui/reports/ReportPreview.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -133,15 +132,9 @@ void TFormUtskriftsval2::ButtonSkrivClick() {
 }
 
 void TFormUtskriftsval2::preview(const Report& report) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(ReportRenderer::pageLayout());
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Förhandsgranskning"));
-    const ReportRenderer renderer(report);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&renderer](QPrinter* target) { renderer.print(*target); });
-    dialog.setWindowState(Qt::WindowMaximized);
-    dialog.exec();
+    ReportPreview::show(this, ReportRenderer::pageLayout(), [report](QPagedPaintDevice& device) {
+        ReportRenderer(report).print(device);
+    });
 }
 
 void TFormUtskriftsval2::writeFile(const Report& report) {

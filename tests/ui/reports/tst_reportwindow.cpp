@@ -3,12 +3,16 @@
 #include "support/UserActions.h"
 #include "ui/Windows.h"
 #include "ui/app/TForm1.h"
+#include "ui/recipes/TFormRecept.h"
+#include "ui/reports/ReportPreview.h"
 #include "ui/reports/TFormUtskriftsval2.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -112,6 +116,37 @@ private Q_SLOTS:
         f->dialogs.queueFileName(QString());
         clickButton(window(), QStringLiteral("ButtonSkriv"));
         QCOMPARE(f->dialogs.messages, QStringList());
+    }
+
+    void previewIsShownMaximised() {
+        triggerAction(form(), QStringLiteral("Utskrift21"));
+        clickButton(window(), QStringLiteral("ButtonSkriv"));
+        auto* preview = window()->findChild<QPrintPreviewDialog*>(
+            QString::fromLatin1(ReportPreview::kObjectName));
+        QVERIFY(preview);
+        QVERIFY(preview->isVisible());
+        QVERIFY(preview->isMaximized());
+        preview->close();
+    }
+
+    // From the recipe window and from the Arkiv menu: the portions are asked, cancel prints
+    // nothing, an answer shows the preview.
+    void recipePrinting() {
+        triggerAction(form(), QStringLiteral("Recept1"));
+        TFormRecept* recipe = f->windows().FormRecept;
+        f->dialogs.queueInput(std::nullopt);
+        clickButton(recipe, QStringLiteral("ButtonSkriv"));
+        QCOMPARE(f->dialogs.prompts, QStringList{"Önskat antal portioner.|Hur många portioner?"});
+        QVERIFY(!recipe->findChild<QPrintPreviewDialog*>());
+
+        f->dialogs.queueInput(QStringLiteral("4"));
+        triggerAction(form(), QStringLiteral("Utskriftrecept1"));
+        QCOMPARE(f->dialogs.prompts.size(), 2);
+        auto* preview = recipe->findChild<QPrintPreviewDialog*>(
+            QString::fromLatin1(ReportPreview::kObjectName));
+        QVERIFY(preview);
+        QVERIFY(preview->isMaximized());
+        preview->close();
     }
 
     void unwritableFileIsNamed() {
