@@ -1,6 +1,7 @@
 #include "ui/reports/ReportPreview.h"
 
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 namespace vexamat {
@@ -13,6 +14,11 @@ QPrintPreviewDialog* ReportPreview::show(QWidget* parent, const QPageLayout& lay
     dialog->printer()->setPageLayout(layout);
     QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
                      [paint = std::move(paint)](QPrinter* printer) { paint(*printer); });
+    // The pages at their real size, as on paper.
+    if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1.0);
+    }
     dialog->showMaximized();
     return dialog;
 }

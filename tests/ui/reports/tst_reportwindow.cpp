@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -126,6 +127,10 @@ private Q_SLOTS:
         QVERIFY(preview);
         QVERIFY(preview->isVisible());
         QVERIFY(preview->isMaximized());
+        auto* view = preview->findChild<QPrintPreviewWidget*>();
+        QVERIFY(view);
+        QCOMPARE(view->zoomFactor(), 1.0);
+        QCOMPARE(view->pageCount(), 1);
         preview->close();
     }
 
