@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-charts-dev libqt6sql6-sqlite qt6-translations-l10n
     qt6-l10n-tools qt6-tools-dev
     libcurl4-openssl-dev libzip-dev libxlsxwriter-dev
-    libbenchmark-dev python3 python3-aiosmtpd
+    libbenchmark-dev python3 python3-aiosmtpd poppler-utils
     fonts-dejavu-core
     librsvg2-bin dpkg-dev desktop-file-utils appstream shared-mime-info
 )

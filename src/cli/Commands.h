@@ -13,3 +13,4 @@ int runNorm(const QStringList& arguments);
 int runStats(const QStringList& arguments);
 int runFoodNeeds(const QStringList& arguments);
 int runSurveySummary(const QStringList& arguments);
+int runReport(const QStringList& arguments);

@@ -1,11 +1,13 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace {
 
@@ -33,13 +35,23 @@ void printUsage() {
            "                                   livsmedelsbehov (.vexagram), t.ex. för inköp\n"
            "  survey-summary PROJEKT.skv [--out FIL.skv] [--data DIR]\n"
            "                                   sammanställer en kostundersökning per måltid,\n"
-           "                                   dag och person\n";
+           "                                   dag och person\n"
+           "  report FIL.vexa --out UTFIL [--what meal|day|all] [--day N] [--meal M]\n"
+           "         [--detail all|meals|days|period] [--compressed] [--no-bars] [--no-fat]\n"
+           "         [--pies] [--info] [--title TEXT] [--data DIR]\n"
+           "                                   utskriften som .pdf, .rtf, .xlsx, .html eller "
+           ".txt\n";
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // The report lays out text in fonts, which needs a GUI application; it draws off screen.
+    const bool needsFonts = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (needsFonts && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(needsFonts ? new QGuiApplication(argc, argv)
+                                                           : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vexamat"));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
@@ -58,6 +70,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("stats"), runStats},
         {QStringLiteral("food-needs"), runFoodNeeds},
         {QStringLiteral("survey-summary"), runSurveySummary},
+        {QStringLiteral("report"), runReport},
     };
     const QString command = args.takeFirst();
     const auto it = commands.find(command);

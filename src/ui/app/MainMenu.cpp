@@ -24,6 +24,7 @@
 #include "ui/reports/TFormLivsBehov.h"
 #include "ui/reports/TFormStatistik.h"
 #include "ui/reports/TFormForskning.h"
+#include "ui/reports/TFormUtskriftsval2.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -83,8 +84,9 @@ MainMenu::MainMenu(QMainWindow& window, Windows& windows)
         {"Arkiv1", "Mailaberkning1", "Maila registrering", Shown::Always,
          windowAt<&Windows::FormMailIndy>, nullptr},
         {"Arkiv1", "Utskrift1", "Utskrift", Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Utskrift21", "Utskrift", Shown::Hidden, nullptr, nullptr},
-        {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Hidden, nullptr, nullptr},
+        {"Arkiv1", "Utskrift21", "Utskrift", Shown::Extended, windowAt<&Windows::FormUtskriftsval2>,
+         nullptr},
+        {"Arkiv1", "Utskriftrecept1", "Utskrift recept", Shown::Extended, nullptr, nullptr},
         {"Arkiv1", "Utskriftlivsmedelsbehov1", "Utskrift livsmedelsbehov", Shown::Extended,
          windowAt<&Windows::FormLivsBehov>, nullptr},
         {"Arkiv1", "Utskrifttillstatistikfil1", "Utskrift till statistikfil", Shown::Extended,

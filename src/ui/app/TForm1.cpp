@@ -308,6 +308,7 @@ void TForm1::connectMenu() {
     on("Copyright1", [this] { Copyright1Click(); });
     on("Hmtaettrecepttilldennamltid1",
        [this] { m_windows.FormRecept->Hmtaettrecepttilldennamltid1Click(); });
+    on("Utskriftrecept1", [this] { m_windows.FormRecept->ButtonSkrivClick(); });
     on("Divideranerettrecept1", [this] { m_mealTools->Divideranerettrecept1Click(); });
     on("Lgguppettreceptiartikelregistret1",
        [this] { m_mealTools->Lgguppettreceptiartikelregistret1Click(); });

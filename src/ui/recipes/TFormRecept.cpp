@@ -7,9 +7,13 @@
 #include "core/recipes/RecipeIndex.h"
 #include "core/registration/FoodRowBuilder.h"
 #include "core/registration/RegistrationSession.h"
+#include "core/reports/RecipePrintout.h"
+#include "core/reports/ReportOwner.h"
+#include "output/RecipeRenderer.h"
 #include "ui/Dialogs.h"
 #include "ui/MainWindowUpdates.h"
 #include "ui/Windows.h"
+#include "ui/reports/ReportPreview.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -76,7 +80,6 @@ TFormRecept::TFormRecept(AppState& state, Windows& windows, Dialogs& dialogs)
     ButtonSpara2 =
         named(new QPushButton(QStringLiteral("Spara i allmänna recept"), this), "ButtonSpara2");
     ButtonSkriv = named(new QPushButton(QStringLiteral("Skriv ut"), this), "ButtonSkriv");
-    ButtonSkriv->hide(); // printing a recipe comes with the reports
     ButtonClear = named(new QPushButton(QStringLiteral("Radera arbetsgång"), this), "ButtonClear");
     ButtonTaBort =
         named(new QPushButton(QStringLiteral("Ta bort detta recept"), this), "ButtonTaBort");
@@ -97,6 +100,7 @@ TFormRecept::TFormRecept(AppState& state, Windows& windows, Dialogs& dialogs)
     connect(ButtonSpara2, &QPushButton::clicked, this, &TFormRecept::ButtonSpara2Click);
     connect(ButtonTaBort, &QPushButton::clicked, this, &TFormRecept::ButtonTaBortClick);
     connect(ButtonClear, &QPushButton::clicked, this, &TFormRecept::ButtonClearClick);
+    connect(ButtonSkriv, &QPushButton::clicked, this, &TFormRecept::ButtonSkrivClick);
 }
 
 void TFormRecept::ButtonSparaClick() {
@@ -166,6 +170,29 @@ void TFormRecept::ButtonTaBortClick() {
 
 void TFormRecept::ButtonClearClick() {
     MemoIngred->clear();
+}
+
+void TFormRecept::ButtonSkrivClick() {
+    const std::optional<QString> answer =
+        m_dialogs.inputText(this, QStringLiteral("Önskat antal portioner."),
+                            QStringLiteral("Hur många portioner?"), m_portionsText);
+    if (!answer)
+        return;
+    m_portionsText = *answer;
+    const QString method = MemoIngred->toPlainText();
+    const int day = m_state.CurrentDay;
+    const int meal = m_state.CurrentMeal;
+    RecipeRenderer::Printout printout;
+    printout.title = EditRubrik->text();
+    printout.portions = m_portionsText;
+    printout.owner = ReportOwner::read(m_state.DataDir);
+    printout.rows = RecipePrintout::rows(
+        m_state.registration.meal(day, meal), m_portionsText,
+        method.isEmpty() ? QStringList() : method.split(QLatin1Char('\n')),
+        m_state.results->MealSum[day][meal], m_state.results->MealEnergyShares[day][meal]);
+    ReportPreview::show(this, RecipeRenderer::pageLayout(), [printout](QPagedPaintDevice& device) {
+        RecipeRenderer(printout).print(device);
+    });
 }
 
 void TFormRecept::clearRecipe() {

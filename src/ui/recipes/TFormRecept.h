@@ -29,6 +29,9 @@ public:
     void ButtonSpara2Click();
     void ButtonTaBortClick();
     void ButtonClearClick();
+    // Asks for the number of portions and shows the print preview of the recipe in the
+    // current meal, scaled to them.
+    void ButtonSkrivClick();
 
 private:
     void save(RecipeRegister::Kind kind);
@@ -47,6 +50,8 @@ private:
     // The register of the recipe last fetched: delete works on it (the general register
     // until a recipe has been fetched).
     RecipeRegister::Kind m_marker = RecipeRegister::Kind::General;
+    // The number of portions last asked for: the next question proposes it.
+    QString m_portionsText;
 };
 
 } // namespace vexamat

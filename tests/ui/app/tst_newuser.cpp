@@ -52,7 +52,6 @@ private Q_SLOTS:
     void savingOverAnotherFileAsks();
     void openedNormReachesTheSettings();
     void closingEndsTheProgram();
-    void itemsOfUnbuiltWindowsStayHidden();
 
 private:
     TForm1* form() { return m_fx->form(); }
@@ -312,12 +311,6 @@ void TestNewUser::closingEndsTheProgram() {
     form()->close();
     QVERIFY(!form()->isVisible());
     QVERIFY(!help->isVisible());
-}
-
-void TestNewUser::itemsOfUnbuiltWindowsStayHidden() {
-    setExtended(true);
-    for (const char* name : {"Utskrift21", "Utskriftrecept1"})
-        QVERIFY2(!child<QAction>(form(), QString::fromLatin1(name))->isVisible(), name);
 }
 
 QTEST_MAIN(TestNewUser)
