@@ -1,11 +1,15 @@
 #include "cli/Commands.h"
 
-#include "core/AppState.h"
 #include "core/DataFolder.h"
 #include "core/analysis/FoodSearch.h"
+#include "core/catalogue/FoodCatalogue.h"
+#include "core/catalogue/FoodTable.h"
+#include "core/catalogue/TableSchema.h"
+#include "core/catalogue/VexamatDatabase.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QTextStream>
 
 int runSearch(const QStringList& arguments) {
@@ -34,18 +38,33 @@ int runSearch(const QStringList& arguments) {
         err << "search: " << folder.error << "\n";
         return 1;
     }
-    vexamat::AppState state;
-    state.DataDir = folder.path;
+    // Only the food tables and the catalogue: a search needs no registration or results.
+    using namespace vexamat;
+    VexamatDatabase database;
     QString error;
     const bool withDabas = !parser.isSet(noDabas);
-    if (!state.openTables(&error) ||
-        !state.catalogue.LoadCatalogue(state.livtab100, state.fabrikant, state.egna, &error) ||
-        (withDabas && !state.catalogue.LoadDabas(state.dabas, &error))) {
+    FoodTable livtab100(database, TableSchema::Livtab100);
+    FoodTable fabrikant(database, TableSchema::Fabrikant);
+    FoodTable egna(database, TableSchema::Egna);
+    FoodTable dabas(database, TableSchema::Dabas);
+    FoodCatalogue catalogue;
+    const auto opened = [&] {
+        if (!database.open(QDir(folder.path).filePath(VexamatDatabase::kFileName), &error))
+            return false;
+        livtab100 = FoodTable(database, TableSchema::Livtab100);
+        fabrikant = FoodTable(database, TableSchema::Fabrikant);
+        egna = FoodTable(database, TableSchema::Egna);
+        dabas = FoodTable(database, TableSchema::Dabas);
+        return livtab100.open(&error) && fabrikant.open(&error) && egna.open(&error) &&
+               dabas.open(&error) && catalogue.LoadCatalogue(livtab100, fabrikant, egna, &error) &&
+               (!withDabas || catalogue.LoadDabas(dabas, &error));
+    };
+    if (!opened()) {
         err << "search: " << error << "\n";
         return 1;
     }
-    vexamat::FoodList list;
-    vexamat::FoodSearch::BuildFoodList(state.catalogue, text, withDabas, &list);
+    FoodList list;
+    FoodSearch::BuildFoodList(catalogue, text, withDabas, &list);
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     for (int i = 0; i < list.size(); ++i)

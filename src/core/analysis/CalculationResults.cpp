@@ -2,7 +2,6 @@
 
 namespace vexamat {
 
-CalculationResults::CalculationResults()
-    : m_rowPercent(std::make_unique<PerMeal<MealRowValues>>()) {}
+CalculationResults::CalculationResults() = default;
 
 } // namespace vexamat

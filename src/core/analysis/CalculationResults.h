@@ -48,10 +48,14 @@ struct CalculationResults {
 
     // A row's amounts as a percentage of the day's need (rows 1..99; row 0 stays 0).
     NutrientValues& RowPercent(int day, int meal, int row) {
+        if (!m_rowPercent)
+            m_rowPercent = std::make_unique<PerMeal<MealRowValues>>();
         return (*m_rowPercent)[day][meal][row];
     }
+    // 0 for every nutrient of a row no pass has written.
     const NutrientValues& RowPercent(int day, int meal, int row) const {
-        return (*m_rowPercent)[day][meal][row];
+        static const NutrientValues none{};
+        return m_rowPercent ? (*m_rowPercent)[day][meal][row] : none;
     }
 
     // Rows 1..RowPercentRows of a meal may hold percentages; the rows above are 0. Lets the
@@ -59,7 +63,7 @@ struct CalculationResults {
     PerMeal<std::uint8_t> RowPercentRows{};
 
 private:
-    std::unique_ptr<PerMeal<MealRowValues>> m_rowPercent;
+    std::unique_ptr<PerMeal<MealRowValues>> m_rowPercent; // made when a food row is computed
 };
 
 } // namespace vexamat

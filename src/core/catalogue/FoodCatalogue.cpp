@@ -3,7 +3,11 @@
 #include "core/catalogue/FoodTable.h"
 #include "core/text/SwedishText.h"
 
+#include <QSet>
+#include <QSqlQuery>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace vexamat {
 
@@ -24,20 +28,69 @@ std::vector<FoodRecord> FoodCatalogue::readTable(const FoodTable& table, bool wi
                        QStringLiteral("Portionsstorlek")};
     if (withGroup)
         fields << QStringLiteral("Grupp1");
-    const QList<TableRecord> records = table.recordsInNameOrder(fields);
-    std::vector<FoodRecord> out;
-    out.reserve(records.size());
-    for (const TableRecord& r : records) {
+    // One plain pass over the table; the name order is made here, with each name's sort key
+    // worked out once, rather than through the name index and a second sort.
+    std::vector<FoodRecord> read;
+    std::u32string keys;
+    std::vector<std::size_t> keyStart{0};
+    table.scan(fields, [&](const QSqlQuery& r) {
         FoodRecord f;
-        f.kod = r.text(0).left(FoodRecord::kKodLength);
-        f.livsmedel = r.text(1).left(FoodRecord::kLivsmedelLength);
+        f.kod = r.value(0).toString().left(FoodRecord::kKodLength);
+        const QString name = r.value(1).toString();
+        f.livsmedel = name.left(FoodRecord::kLivsmedelLength);
         f.upperName = SwedishText::upper(f.livsmedel);
-        f.enhet = r.text(2).left(FoodRecord::kEnhetLength);
+        f.enhet = r.value(2).toString().left(FoodRecord::kEnhetLength);
         f.portionsstorlek = portionText(r.value(3));
         if (withGroup)
-            f.grupp1 = r.text(4).left(FoodRecord::kGruppLength);
-        out.push_back(std::move(f));
+            f.grupp1 = r.value(4).toString().left(FoodRecord::kGruppLength);
+        // The whole name orders, as the table's name order does, also past the cut.
+        SwedishText::appendSortKey(keys, name);
+        keyStart.push_back(keys.size());
+        read.push_back(std::move(f));
+    });
+    const auto key = [&](std::size_t i) {
+        return std::u32string_view(keys).substr(keyStart[i], keyStart[i + 1] - keyStart[i]);
+    };
+    std::vector<std::size_t> order(read.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    // Names that compare equal keep the order of their exact text, then the table's.
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byKey = key(a).compare(key(b));
+        if (byKey != 0)
+            return byKey < 0;
+        const int byText = QString::compare(read[a].livsmedel, read[b].livsmedel);
+        return byText != 0 ? byText < 0 : a < b;
+    });
+    std::vector<FoodRecord> out;
+    out.reserve(read.size());
+    for (std::size_t i : order)
+        out.push_back(std::move(read[i]));
+    return out;
+}
+
+QStringList FoodCatalogue::sortedList(QStringList list, const QStringList& items,
+                                      int firstCompared) {
+    // Each new item goes after the items that sort before or equal to it, as in a sorted
+    // drop-down, so equal-sorting items keep the order they were met in; the heading stays
+    // first. Items already there (from firstCompared on) are not added twice.
+    QSet<QString> present;
+    for (qsizetype i = firstCompared; i < list.size(); ++i)
+        present.insert(list.at(i));
+    QStringList added;
+    for (const QString& item : items) {
+        if (!present.contains(item)) {
+            present.insert(item);
+            added << item;
+        }
     }
+    if (added.isEmpty())
+        return list;
+    QStringList sorted = list.mid(1);
+    sorted << added;
+    std::stable_sort(sorted.begin(), sorted.end(), SwedishText::lessThan);
+    QStringList out = list.mid(0, 1);
+    out << sorted;
     return out;
 }
 
@@ -70,8 +123,11 @@ bool FoodCatalogue::LoadCatalogue(const FoodTable& livtab100, const FoodTable& f
     if (!livtab100.isOpen())
         return failed(livtab100);
     MainFoods = readTable(livtab100, true);
+    QStringList groups;
+    groups.reserve(qsizetype(MainFoods.size()));
     for (const FoodRecord& f : MainFoods)
-        addSorted(groupList, f.grupp1, 1);
+        groups << f.grupp1;
+    groupList = sortedList(groupList, groups, 1);
     FoodCount[0] = int(MainFoods.size());
     if (!fabrikant.isOpen())
         return failed(fabrikant);
@@ -99,8 +155,11 @@ bool FoodCatalogue::LoadDabas(const FoodTable& dabas, QString* error) {
             *error = QStringLiteral("Tabellen %1 kan inte läsas.").arg(dabas.name());
     }
     DabasCount = int(DabasFoods.size());
+    QStringList brands;
+    brands.reserve(qsizetype(DabasFoods.size()));
     for (const FoodRecord& f : DabasFoods)
-        addSorted(brandList, f.grupp1, 0);
+        brands << f.grupp1;
+    brandList = sortedList(brandList, brands, 0);
     DabasLoaded = true;
     return ok;
 }

@@ -49,6 +49,8 @@ public:
 private:
     static std::vector<FoodRecord> readTable(const FoodTable& table, bool withGroup);
     static void addSorted(QStringList& list, const QString& item, int firstCompared);
+    // The list with the items it lacks added in sorted place (see addSorted), in one sort.
+    static QStringList sortedList(QStringList list, const QStringList& items, int firstCompared);
 };
 
 } // namespace vexamat

@@ -4,11 +4,24 @@
 
 namespace vexamat {
 
-Registration::Registration() : m_meals(std::make_unique<std::array<Meal, kDays * kMeals>>()) {
+Registration::Registration() {
     m_extentKnown.fill(true);
 }
 
+std::array<Registration::Meal, Registration::kDays * Registration::kMeals>& Registration::meals() {
+    if (!m_meals)
+        m_meals = std::make_unique<std::array<Meal, kDays * kMeals>>();
+    return *m_meals;
+}
+
+const Registration::Meal& Registration::emptyMeal() {
+    static const Meal empty{};
+    return empty;
+}
+
 void Registration::clear() {
+    if (!m_meals)
+        return;
     for (std::size_t i = 0; i < m_meals->size(); ++i) {
         // Rows above a known extent are empty already.
         const int last = m_extentKnown[i] ? m_extent[i] : kLastRow;

@@ -29,9 +29,11 @@ public:
     Meal& meal(int day, int meal) {
         const int i = index(day, meal);
         m_extentKnown[std::size_t(i)] = false;
-        return (*m_meals)[std::size_t(i)];
+        return meals()[std::size_t(i)];
     }
-    const Meal& meal(int day, int meal) const { return (*m_meals)[index(day, meal)]; }
+    const Meal& meal(int day, int meal) const {
+        return m_meals ? (*m_meals)[std::size_t(index(day, meal))] : emptyMeal();
+    }
     MealRow& row(int day, int meal, int row) { return this->meal(day, meal)[row]; }
     const MealRow& row(int day, int meal, int row) const { return this->meal(day, meal)[row]; }
 
@@ -64,6 +66,10 @@ private:
     // The extent when it is known, else the last row; never counts, so that a caller holding
     // a meal for writing does not get an extent fixed before its write.
     int knownExtent(int day, int meal) const;
+    // The rows are made on the first write: a registration nothing was written to (a command
+    // that only searches, a program that has just started) costs no 10 MB of empty rows.
+    std::array<Meal, kDays * kMeals>& meals();
+    static const Meal& emptyMeal();
     std::unique_ptr<std::array<Meal, kDays * kMeals>> m_meals;
     mutable std::array<std::uint8_t, kDays * kMeals> m_extent{};
     mutable std::array<bool, kDays * kMeals> m_extentKnown;

@@ -1,13 +1,14 @@
 #include "core/text/SwedishText.h"
 
+#include <array>
+
 namespace vexamat {
 
 namespace {
 
-// Sort weight of one character: letters case-insensitive, Å Ä Ö (and Æ Ø) after Z,
-// accented letters with their base letter.
-int weight(QChar c) {
-    const QChar u = c.toUpper();
+// Sort weight of an upper-case character: Å Ä Ö (and Æ Ø) after Z, accented letters with
+// their base letter.
+int weightOfUpper(QChar u) {
     switch (u.unicode()) {
     case 0x00C5: // Å
         return 'Z' + 1;
@@ -30,10 +31,46 @@ int weight(QChar c) {
     return u.unicode() < 128 ? u.unicode() : u.unicode() + 0x100;
 }
 
+// The weights of the first 256 characters and of their upper-case forms, worked out once:
+// sorting a table compares its names many times, and a normalisation per letter would cost
+// more than the rest of the comparison.
+struct Weights {
+    std::array<int, 256> ofChar{};
+    std::array<int, 256> ofUpper{};
+    Weights() {
+        for (int c = 0; c < 256; ++c) {
+            ofUpper[std::size_t(c)] = weightOfUpper(QChar(c));
+            ofChar[std::size_t(c)] = weightOfUpper(QChar(c).toUpper());
+        }
+    }
+};
+
+// Letters case-insensitive.
+int weight(QChar c) {
+    static const Weights weights;
+    if (c.unicode() < 256)
+        return weights.ofChar[c.unicode()];
+    const QChar u = c.toUpper();
+    return u.unicode() < 256 ? weights.ofUpper[u.unicode()] : u.unicode() + 0x100;
+}
+
 } // namespace
 
 QString SwedishText::upper(const QString& text) {
     return text.toUpper();
+}
+
+std::u32string SwedishText::sortKey(const QString& text) {
+    std::u32string key;
+    key.reserve(std::size_t(text.size()));
+    for (QChar c : text)
+        key.push_back(char32_t(weight(c)));
+    return key;
+}
+
+void SwedishText::appendSortKey(std::u32string& out, const QString& text) {
+    for (QChar c : text)
+        out.push_back(char32_t(weight(c)));
 }
 
 int SwedishText::compare(const QString& a, const QString& b) {
