@@ -31,8 +31,10 @@ std::vector<FoodRecord> FoodCatalogue::readTable(const FoodTable& table, bool wi
     // One plain pass over the table; the name order is made here, with each name's sort key
     // worked out once, rather than through the name index and a second sort.
     std::vector<FoodRecord> read;
-    std::u32string keys;
+    // The weights as three big-endian bytes each, so that keys compare with memcmp.
+    std::string keys;
     std::vector<std::size_t> keyStart{0};
+    std::u32string weights;
     table.scan(fields, [&](const QSqlQuery& r) {
         FoodRecord f;
         f.kod = r.value(0).toString().left(FoodRecord::kKodLength);
@@ -44,12 +46,18 @@ std::vector<FoodRecord> FoodCatalogue::readTable(const FoodTable& table, bool wi
         if (withGroup)
             f.grupp1 = r.value(4).toString().left(FoodRecord::kGruppLength);
         // The whole name orders, as the table's name order does, also past the cut.
-        SwedishText::appendSortKey(keys, name);
+        weights.clear();
+        SwedishText::appendSortKey(weights, name);
+        for (char32_t w : weights) {
+            keys.push_back(char((w >> 16) & 0xFF));
+            keys.push_back(char((w >> 8) & 0xFF));
+            keys.push_back(char(w & 0xFF));
+        }
         keyStart.push_back(keys.size());
         read.push_back(std::move(f));
     });
     const auto key = [&](std::size_t i) {
-        return std::u32string_view(keys).substr(keyStart[i], keyStart[i + 1] - keyStart[i]);
+        return std::string_view(keys).substr(keyStart[i], keyStart[i + 1] - keyStart[i]);
     };
     std::vector<std::size_t> order(read.size());
     for (std::size_t i = 0; i < order.size(); ++i)

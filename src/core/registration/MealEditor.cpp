@@ -139,7 +139,12 @@ bool MealEditor::decrease(MealRow& row) {
 int MealEditor::addClockRow(Registration::Meal& meal, const QString& text) {
     for (int r = 1; r <= Registration::kLastRow; ++r) {
         if (meal[r].isEmpty()) {
-            meal[r].kod = text.left(FoodRecord::kKodLength);
+            // The ":" is what makes the row a clock-time row: a long note cut to the code's
+            // length keeps one at its end, or it would be saved and read back as a food code.
+            QString kod = text.left(FoodRecord::kKodLength);
+            if (!kod.contains(QLatin1Char(':')))
+                kod = text.left(FoodRecord::kKodLength - 1) + QLatin1Char(':');
+            meal[r].kod = kod;
             meal[r].livsmedel = text.left(FoodRecord::kLivsmedelLength);
             return r;
         }

@@ -33,6 +33,8 @@ private Q_SLOTS:
     void steps_data();
     void steps();
     void clockRowsNeverPassTheLastRow();
+    void aLongClockNoteStaysAClockRow_data();
+    void aLongClockNoteStaysAClockRow();
 };
 
 void TestMealEditor::commitAmount_data() {
@@ -194,6 +196,26 @@ void TestMealEditor::clockRowsNeverPassTheLastRow() {
         reg.row(0, 0, r) = foodRow(1, 1);
     QCOMPARE(MealEditor::addClockRow(reg.meal(0, 0), QStringLiteral("13:00")), -1);
     QCOMPARE(reg.row(0, 0, 99).kod, QStringLiteral("1_101"));
+}
+
+void TestMealEditor::aLongClockNoteStaysAClockRow_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kod");
+    QTest::newRow("time first") << QStringLiteral("12:30 lunch hemma hos mormor")
+                                << QStringLiteral("12:30 lunch hemma hos ");
+    QTest::newRow("time past the cut") << QStringLiteral("Lunch hemma hos mormor kl 12:30")
+                                       << QStringLiteral("Lunch hemma hos mormo:");
+    QTest::newRow("short") << QStringLiteral("kl 8:00") << QStringLiteral("kl 8:00");
+}
+
+void TestMealEditor::aLongClockNoteStaysAClockRow() {
+    QFETCH(QString, text);
+    QFETCH(QString, kod);
+    Registration reg;
+    QCOMPARE(MealEditor::addClockRow(reg.meal(0, 0), text), 1);
+    QCOMPARE(reg.row(0, 0, 1).kod, kod);
+    QVERIFY(reg.row(0, 0, 1).isClockRow());
+    QCOMPARE(reg.row(0, 0, 1).livsmedel, text);
 }
 
 QTEST_GUILESS_MAIN(TestMealEditor)
